@@ -1,0 +1,38 @@
+# The two commands of the README:
+#   make run    runs the tool
+#   make test   runs every test of both builds
+# Both first install what is missing (scripts/setup.sh).
+
+BUILD ?= build
+NATIVE := $(BUILD)/native
+WINDOWS := $(BUILD)/windows
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: run test setup native windows bench clean
+
+setup:
+	@scripts/setup.sh
+
+native: setup
+	cmake -S . -B $(NATIVE) $(CMAKE_FLAGS)
+	cmake --build $(NATIVE) -j $(JOBS)
+
+windows: setup
+	cmake -S . -B $(WINDOWS) $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS) -j $(JOBS)
+
+test: native windows
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	scripts/with-display.sh --wineprefix $(WINDOWS)/wineprefix \
+	  ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
+
+run: native
+	@$(NATIVE)/bin/tessaly-gen --from 0080FF --to FF8000 'A中B' && echo
+
+bench: native
+	$(NATIVE)/bin/generator_bench
+	$(NATIVE)/bin/generator_bench --peak-memory 64
+
+clean:
+	rm -rf $(BUILD)
