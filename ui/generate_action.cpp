@@ -1,0 +1,7 @@
+#include "ui/generate_action.h"
+
+namespace tessaly {
+
+void generate() {}
+
+}  // namespace tessaly
