@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/char_format.h"
 #include "ui/colour_picker.h"
 #include "ui/main_window_state.h"
 #include "ui/rich_text_box.h"
@@ -47,6 +48,17 @@ void replaceWholeText(Control box, std::string_view text) {
     SendMessageA(window, EM_SETMODIFY, 0, 0);
     codeBoxText.valid = true;
   }
+}
+
+void setFormatAtCaret(Control box, const CharFormat& format) {
+  const HWND window = controlWindow(box);
+  if (!window) return;
+  CHARFORMATA translated = toCharFormatA(format);
+  SendMessageA(window, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&translated));
+}
+
+void insertAtCaret(Control box, std::string_view text) {
+  if (const HWND window = controlWindow(box)) streamInText(window, text, true);
 }
 
 void show(Control control) {

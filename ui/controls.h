@@ -31,6 +31,13 @@ enum class Control {
 std::string readWholeText(Control box);
 void replaceWholeText(Control box, std::string_view text);
 
+// 超级编辑框1 at its caret: the format the text inserted next takes
+// (EM_SETCHARFORMAT, SCF_SELECTION), and the insertion, which replaces the
+// selection and leaves the caret after the text (EM_STREAMIN, SFF_SELECTION).
+struct CharFormat;
+void setFormatAtCaret(Control box, const CharFormat& format);
+void insertAtCaret(Control box, std::string_view text);
+
 // ShowWindow with SW_SHOW / SW_HIDE.
 void show(Control control);
 void hide(Control control);

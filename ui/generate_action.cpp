@@ -1,7 +1,53 @@
 #include "ui/generate_action.h"
 
-namespace tessaly {
+#include <string>
 
-void generate() {}
+#include "generator/forum_code.h"
+#include "generator/gradient.h"
+#include "ui/char_format.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+#include "ui/message_pump.h"
+
+namespace tessaly {
+namespace {
+
+void showTheChosenBox() {
+  if (isTicked(Control::选择框_预览)) {
+    show(Control::超级编辑框1);
+    hide(Control::超级编辑框2);
+  } else {
+    hide(Control::超级编辑框1);
+    show(Control::超级编辑框2);
+  }
+}
+
+}  // namespace
+
+void generate() {
+  CharFormat format{"宋体", 9, 0, 0, AutoColour};
+  const std::string text = readWholeText(Control::超级编辑框1);
+  if (text.empty()) return;
+
+  const HWND window = mainWindow();
+  const ProgramColours colours = programColours();
+  const GradientResult result = generateGradient(text, colours.start, colours.end);
+  replaceWholeText(Control::超级编辑框1, "");
+
+  std::string code;
+  code.reserve(result.code.size());
+  for (const GradientPiece& piece : result.pieces) {
+    code += codeFragment(piece).view();
+    showTheChosenBox();
+    format.colour = piece.colour;
+    setFormatAtCaret(Control::超级编辑框1, format);
+    insertAtCaret(Control::超级编辑框1, piece.view());
+    processPendingMessages();
+    // The window may have been closed meanwhile: then its controls are gone,
+    // and this generation (like any it was nested in) stops here.
+    if (mainWindow() != window) return;
+  }
+  replaceWholeText(Control::超级编辑框2, code);
+}
 
 }  // namespace tessaly
