@@ -49,4 +49,39 @@ std::string writeFileWhole(std::string_view pathText, std::string_view bytes) {
   return {};
 }
 
+AtomicFileWriter::AtomicFileWriter(std::string_view pathText) : target_(fromUtf8(pathText)) {
+  std::error_code ec;
+  if (target_.filename().empty()) {
+    error_ = "not a file name";
+  } else if (fs::is_directory(target_, ec)) {
+    error_ = "it is a directory";
+  } else {
+    temporary_ = temporaryBeside(target_);
+    out_.open(temporary_, std::ios::binary | std::ios::trunc);
+    if (!out_) error_ = "can't create a file in that folder";
+  }
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (committed_ || temporary_.empty()) return;
+  out_.close();
+  std::error_code ec;
+  fs::remove(temporary_, ec);
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string AtomicFileWriter::commit() {
+  if (!error_.empty()) return error_;
+  out_.close();
+  if (!out_) return "writing failed";
+  std::error_code ec;
+  fs::rename(temporary_, target_, ec);
+  if (ec) return "can't replace the file";
+  committed_ = true;
+  return {};
+}
+
 }  // namespace tessaly

@@ -1,172 +1,266 @@
 #include "tools/gen_cli.h"
 
 #include <istream>
+#include <limits>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string_view>
 
-#include "generator/gradient.h"
+#include "generator/code_writer.h"
+#include "generator/fit_search.h"
+#include "generator/forum_code.h"
+#include "generator/forum_limits.h"
+#include "generator/grapheme_cutter.h"
+#include "generator/presets.h"
 #include "tools/atomic_file.h"
-#include "tools/colour_arg.h"
+#include "tools/gen_options.h"
+#include "tools/input_source.h"
+#include "tools/piece_reader.h"
 #include "tools/text_encoding.h"
+#include "tools/utf8_encoder.h"
 
 namespace tessaly {
 namespace {
-
-// Kept as UTF-8 whatever the execution character set.
-constexpr char8_t kUsage[] =
-    u8"usage: tessaly-gen [--from COLOUR] [--to COLOUR] [--raw] [-o FILE] [TEXT]\n"
-    u8"\n"
-    u8"Writes the forum code (BBCode) of TEXT, or of standard input when TEXT is\n"
-    u8"absent: every character in a colour tag of its own, the colours stepping\n"
-    u8"from the start colour towards the end colour.\n"
-    u8"\n"
-    u8"  --from COLOUR  start colour (default #000000)\n"
-    u8"  --to COLOUR    end colour (default #FFFFFF)\n"
-    u8"  --raw          input and output are code page 936 bytes, unchanged;\n"
-    u8"                 without it both are UTF-8\n"
-    u8"  -o FILE        write the code to FILE, whole or not at all\n"
-    u8"  -h, --help     show this help\n"
-    u8"\n"
-    u8"COLOUR is #RRGGBB or RRGGBB, a palette name (黑色, 红色, 天蓝, ...), or\n"
-    u8"透明, the automatic colour, which counts as black.\n"
-    u8"Exit codes: 0 done, 1 bad text or output failed, 2 bad option or colour.\n";
-
-std::string_view usage() { return {reinterpret_cast<const char*>(kUsage), sizeof kUsage - 1}; }
-
-struct Options {
-  std::uint32_t from = rgb(0, 0, 0);
-  std::uint32_t to = rgb(0xFF, 0xFF, 0xFF);
-  bool raw = false;
-  bool help = false;
-  std::optional<std::string> outputPath;
-  std::optional<std::string> text;
-};
-
-struct UsageError {
-  std::string message;
-};
-
-// Splits "--name=value" into name and value.
-std::pair<std::string_view, std::optional<std::string_view>> splitOption(std::string_view arg) {
-  const auto equals = arg.find('=');
-  if (arg.starts_with("--") && equals != std::string_view::npos)
-    return {arg.substr(0, equals), arg.substr(equals + 1)};
-  return {arg, std::nullopt};
-}
-
-std::optional<UsageError> parse(const std::vector<std::string>& args, Options& options) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (!optionsEnded && arg == "-") continue;  // standard input, as without TEXT
-    if (optionsEnded || !arg.starts_with("-")) {
-      if (options.text) return UsageError{"more than one TEXT; quote a text that has spaces"};
-      options.text = arg;
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    const auto [name, inlineValue] = splitOption(arg);
-    const auto value = [&, name = name, inlineValue = inlineValue]() -> std::optional<std::string> {
-      if (inlineValue) return std::string(*inlineValue);
-      if (i + 1 < args.size()) return args[++i];
-      return std::nullopt;
-    };
-    if (name == "--from" || name == "--to") {
-      const auto text = value();
-      if (!text) return UsageError{std::string(name) + " needs a COLOUR"};
-      const auto colour = parseColourArg(*text);
-      if (!colour) return UsageError{"unknown colour '" + *text + "' for " + std::string(name)};
-      (name == "--from" ? options.from : options.to) = *colour;
-    } else if (name == "-o" || name == "--output") {
-      const auto path = value();
-      if (!path || path->empty()) return UsageError{"-o needs a FILE"};
-      options.outputPath = *path;
-    } else if (arg == "--raw") {
-      options.raw = true;
-    } else if (arg == "-h" || arg == "--help") {
-      options.help = true;
-    } else {
-      return UsageError{"unknown option '" + arg + "'"};
-    }
-  }
-  return std::nullopt;
-}
-
-std::string readAll(std::istream& in) {
-  std::string bytes;
-  char buffer[1 << 16];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-  return bytes;
-}
 
 int badInput(std::ostream& err, std::size_t offset, std::string_view what) {
   err << "tessaly-gen: byte " << offset << " of the text: " << what << '\n';
   return kExitBadInput;
 }
 
+// What the counting pass finds.
+struct TextCounts {
+  std::uint64_t characters = 0;  // code points in grapheme mode, else display characters
+  std::uint64_t pieces = 0;
+  std::uint64_t coloured = 0;    // pieces that take a colour step
+};
+
+class StreamSink : public CodeSink {
+ public:
+  explicit StreamSink(std::ostream& out) : out_(out) {}
+  void write(std::string_view bytes) override {
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+class FileSink : public CodeSink {
+ public:
+  explicit FileSink(AtomicFileWriter& file) : file_(file) {}
+  void write(std::string_view bytes) override { file_.write(bytes); }
+
+ private:
+  AtomicFileWriter& file_;
+};
+
+// Measures the code on its way to another sink (or to none).
+class MeasuringSink : public CodeSink {
+ public:
+  MeasuringSink(TextEncoding encoding, CodeSink* next) : length(encoding), next_(next) {}
+  void write(std::string_view bytes) override {
+    length.add(bytes);
+    if (next_) next_->write(bytes);
+  }
+  CodeLength length;
+
+ private:
+  CodeSink* next_;
+};
+
+std::uint64_t countCodePoints(std::string_view utf8) {
+  std::uint64_t count = 0;
+  for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+class Generation {
+ public:
+  Generation(const GenOptions& options, InputSource& input, std::size_t chunkBytes)
+      : options_(options),
+        input_(input),
+        chunkBytes_(chunkBytes),
+        mode_(options.unicode ? InputMode::Graphemes
+                              : options.raw ? InputMode::Raw : InputMode::Utf8),
+        pieceEncoding_(options.unicode ? TextEncoding::Utf8 : TextEncoding::Cp936),
+        outputEncoding_(options.raw ? TextEncoding::Cp936 : TextEncoding::Utf8) {}
+
+  // The first pass: counts, and finds any bad byte before anything is written.
+  std::optional<TextError> count(TextCounts& counts) {
+    bool unencodable = false;
+    std::size_t badPiece = 0;
+    const auto error = forEachPiece(input_, mode_, chunkBytes_, [&](std::string_view piece) {
+      ++counts.pieces;
+      counts.characters += options_.unicode ? countCodePoints(piece) : 1;
+      counts.coloured += takesStep(options_.style, piece, pieceEncoding_);
+      if (mode_ == InputMode::Utf8 && !unencodable && opensPair(piece[0]) &&
+          encoder_.encode(piece).empty()) {
+        unencodable = true;
+        badPiece = counts.pieces;
+      }
+    });
+    if (error) return error;
+    if (unencodable)
+      return TextError{badPiece, "a character that can't be written back as UTF-8"};
+    return std::nullopt;
+  }
+
+  // One writing pass with `steps` colour steps, the code going to `sink`.
+  void write(std::uint32_t coloured, std::optional<std::uint32_t> steps, CodeSink& sink) {
+    GradientStyle style = options_.style;
+    style.steps = steps;
+    CodeWriter writer(style, pieceEncoding_, coloured, sink,
+                      mode_ == InputMode::Utf8 ? &encoder_ : nullptr);
+    forEachPiece(input_, mode_, chunkBytes_, [&](std::string_view piece) { writer.piece(piece); });
+    writer.finish();
+  }
+
+  std::uint64_t measure(std::uint32_t coloured, std::optional<std::uint32_t> steps,
+                        LengthUnit unit) {
+    MeasuringSink sink(outputEncoding_, nullptr);
+    write(coloured, steps, sink);
+    return sink.length.in(unit);
+  }
+
+  TextEncoding outputEncoding() const { return outputEncoding_; }
+
+ private:
+  const GenOptions& options_;
+  InputSource& input_;
+  std::size_t chunkBytes_;
+  InputMode mode_;
+  TextEncoding pieceEncoding_, outputEncoding_;
+  Utf8Encoder encoder_;
+};
+
+std::string limitName(const LengthLimit& limit) {
+  std::string text = std::to_string(limit.limit) + " " + std::string(unitName(limit.unit));
+  if (!limit.forum.empty()) text += " (" + limit.forum + "'s default)";
+  return text;
+}
+
+void listPresets(std::ostream& out) {
+  for (const GradientPreset& preset : gradientPresets()) {
+    out << preset.name << ":";
+    for (std::size_t i = 0; i < preset.stops.size(); ++i)
+      out << (i ? "," : " ") << '#' << colourHex(preset.stops[i].colour);
+    out << "  " << preset.description << '\n';
+  }
+}
+
 }  // namespace
 
 int runTessalyGen(const std::vector<std::string>& args, ToolStreams io) {
-  Options options;
-  if (const auto error = parse(args, options)) {
-    io.err << "tessaly-gen: " << error->message << "\n\n" << usage();
+  GenOptions options;
+  if (const auto error = parseGenOptions(args, options)) {
+    io.err << "tessaly-gen: " << *error << "\n\n" << genUsage();
     return kExitUsage;
   }
   if (options.help) {
-    io.out << usage();
+    io.out << genUsage();
     return kExitOk;
   }
-
-  // The text in code page 936.
-  std::string input;
-  if (options.text && options.raw) {
-    std::string error;
-    input = rawArgumentBytes(*options.text, error);
-    if (!error.empty()) {
-      io.err << "tessaly-gen: " << error << '\n';
-      return kExitBadInput;
-    }
-  } else {
-    input = options.text ? *options.text : readAll(io.in);
-  }
-  if (const auto nul = input.find('\0'); nul != std::string::npos)
-    return badInput(io.err, nul, "a NUL byte");
-  if (!options.raw) {
-    Conversion converted = utf8ToCp936(input);
-    if (converted.error) return badInput(io.err, *converted.error, converted.what);
-    input = std::move(converted.bytes);
-  }
-
-  const GradientResult result = generateGradient(input, options.from, options.to);
-  std::string utf8;
-  std::string_view code = result.code.view();
-  if (!options.raw) {
-    Conversion converted = cp936ToUtf8(code);
-    if (converted.error) return badInput(io.err, *converted.error, converted.what);
-    utf8 = std::move(converted.bytes);
-    code = utf8;
-  }
-
-  if (options.outputPath && *options.outputPath != "-") {
-    const std::string error = writeFileWhole(*options.outputPath, code);
-    if (!error.empty()) {
-      io.err << "tessaly-gen: can't write '" << *options.outputPath << "': " << error << '\n';
-      return kExitBadInput;
-    }
+  if (options.listPresets) {
+    listPresets(io.out);
     return kExitOk;
   }
-  io.out.write(code.data(), static_cast<std::streamsize>(code.size()));
-  io.out.flush();
-  if (!io.out) {
-    io.err << "tessaly-gen: writing the output failed\n";
+  if (options.unicode && !graphemeCuttingAvailable()) {
+    io.err << "tessaly-gen: --unicode is not available in this build: it has no ICU to cut "
+              "text into user-perceived characters; use the native build for it\n";
+    return kExitUsage;
+  }
+
+  std::optional<InputSource> input;
+  try {
+    if (options.text && options.raw) {
+      std::string error;
+      std::string bytes = rawArgumentBytes(*options.text, error);
+      if (!error.empty()) {
+        io.err << "tessaly-gen: " << error << '\n';
+        return kExitBadInput;
+      }
+      input.emplace(std::move(bytes));
+    } else if (options.text) {
+      input.emplace(*options.text);
+    } else {
+      input.emplace(io.in);
+    }
+
+    Generation generation(options, *input, io.chunkBytes);
+    TextCounts counts;
+    if (const auto error = generation.count(counts))
+      return badInput(io.err, error->offset, error->what);
+    if (counts.coloured > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+      io.err << "tessaly-gen: the text has more than 2147483647 characters\n";
+      return kExitBadInput;
+    }
+    const auto coloured = static_cast<std::uint32_t>(counts.coloured);
+
+    std::optional<std::uint32_t> steps;
+    if (options.limit) {
+      const LengthLimit& limit = *options.limit;
+      const std::uint64_t length = generation.measure(coloured, std::nullopt, limit.unit);
+      if (length > limit.limit) {
+        if (!options.fit) {
+          io.err << "tessaly-gen: the code is " << length << " " << unitName(limit.unit) << ", "
+                 << length - limit.limit << " over the limit of " << limitName(limit)
+                 << "; --fit uses fewer colour steps\n";
+          return kExitTooLong;
+        }
+        steps = mostStepsThatFit(coloured, [&](std::uint32_t s) {
+          return generation.measure(coloured, s, limit.unit) <= limit.limit;
+        });
+        if (!steps) {
+          const std::uint64_t least = generation.measure(coloured, 1, limit.unit);
+          io.err << "tessaly-gen: even with a single colour step the code is " << least << " "
+                 << unitName(limit.unit) << ", " << least - limit.limit << " over the limit of "
+                 << limitName(limit) << '\n';
+          return kExitTooLong;
+        }
+      }
+    }
+
+    StreamSink stream(io.out);
+    std::optional<AtomicFileWriter> file;
+    std::optional<FileSink> fileSink;
+    CodeSink* target = &stream;
+    if (options.outputPath && *options.outputPath != "-") {
+      file.emplace(*options.outputPath);
+      if (!file->error().empty()) {
+        io.err << "tessaly-gen: can't write '" << *options.outputPath << "': " << file->error()
+               << '\n';
+        return kExitBadInput;
+      }
+      target = &fileSink.emplace(*file);
+    }
+    MeasuringSink measured(generation.outputEncoding(), target);
+    generation.write(coloured, steps, measured);
+
+    if (file) {
+      const std::string error = file->commit();
+      if (!error.empty()) {
+        io.err << "tessaly-gen: can't write '" << *options.outputPath << "': " << error << '\n';
+        return kExitBadInput;
+      }
+    } else {
+      io.out.flush();
+      if (!io.out) {
+        io.err << "tessaly-gen: writing the output failed\n";
+        return kExitBadInput;
+      }
+    }
+    if (options.stats) {
+      io.err << "characters " << counts.characters << ", pieces " << counts.pieces
+             << ", colour steps " << (steps ? *steps : std::max<std::uint32_t>(coloured, coloured ? 1 : 0))
+             << ", code bytes " << measured.length.in(LengthUnit::Bytes) << ", code characters "
+             << measured.length.in(LengthUnit::Chars) << '\n';
+    }
+    return kExitOk;
+  } catch (const std::runtime_error& error) {
+    io.err << "tessaly-gen: " << error.what() << '\n';
     return kExitBadInput;
   }
-  return kExitOk;
 }
 
 }  // namespace tessaly

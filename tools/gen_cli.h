@@ -1,6 +1,7 @@
 // tessaly-gen: the gradient generator as a command for scripts.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,11 +12,15 @@ namespace tessaly {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 1;  // bad text, or the output couldn't be written
 inline constexpr int kExitUsage = 2;     // unknown option or colour
+inline constexpr int kExitTooLong = 3;   // the code is longer than the limit asked for
 
 struct ToolStreams {
   std::istream& in;  // binary
   std::ostream& out;  // binary
   std::ostream& err;
+  // The size of the blocks the text is read in: the tool's memory doesn't
+  // grow with the text.
+  std::size_t chunkBytes = std::size_t{1} << 20;
 };
 
 // Runs the tool on `args` (without the program name). Arguments are UTF-8
