@@ -24,4 +24,11 @@ HWND createColourPicker(HWND parent, int id, const RECT& place, const ColourPick
 // The picker's current colour: a ColourRef, or AutoColour after "透明".
 std::uint32_t colourPickerValue(HWND picker);
 
+// Opens the picker's palette as a press of the button does, and returns once
+// the palette is closed again (confirmed or cancelled).
+void openColourPickerPalette(HWND picker);
+
+// The palette popup open now for `picker`, or null.
+HWND colourPickerPalette(HWND picker);
+
 }  // namespace tessaly

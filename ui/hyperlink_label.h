@@ -9,6 +9,11 @@
 
 namespace tessaly {
 
+// Raised (ui/control_events.h) after every attempt to open the target; the
+// result is hyperlinkLabelOpened. Nothing in the main window handles it; the
+// gallery logs it.
+inline constexpr WORD kLinkAttempted = 0x7A02;
+
 // Creates a label as a child of `parent` (not yet shown). Null where it can't
 // be created.
 HWND createHyperlinkLabel(HWND parent, int id, const RECT& place, const std::string& caption,
