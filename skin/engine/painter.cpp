@@ -71,8 +71,7 @@ void paintPushButton(HDC target, const RECT& area, const Skin& skin, const Butto
 
   COLORREF top = skin.buttonFace, bottom = skin.buttonFaceBottom;
   if (look.pressed) {
-    top = skin.buttonPressed;
-    bottom = mix(skin.buttonPressed, skin.buttonFaceBottom, 35);
+    top = bottom = skin.buttonPressed;  // flat: pressed in
   } else if (look.hot) {
     top = skin.buttonHot;
     bottom = mix(skin.buttonHot, skin.buttonFaceBottom, 60);
