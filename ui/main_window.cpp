@@ -122,7 +122,10 @@ bool createControls(MainWindowState& created) {
     const HWND control = createControl(created.window, table[i]);
     if (!control) return false;
     created.controls[i] = control;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // The rich-text boxes keep their own default format: WM_SETFONT would
+    // reapply its face to all their text.
+    if (table[i].kind != ControlKind::RichTextBox)
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   }
   // Into their containers, at the places of the table.
   for (std::size_t i = 0; i < table.size(); ++i) {
