@@ -1,6 +1,7 @@
 #include "generator/code_writer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "generator/display_char_cutter.h"
 #include "generator/display_chars.h"
@@ -25,11 +26,15 @@ CodeWriter::CodeWriter(const GradientStyle& style, TextEncoding pieceEncoding,
       encoding_(pieceEncoding),
       sink_(sink),
       encoder_(encoder),
+      html_(style.format == CodeFormat::Html),
       pieces_(colouredPieces),
       steps_(std::clamp<std::uint32_t>(style.steps.value_or(colouredPieces), 1,
                                        std::max<std::uint32_t>(colouredPieces, 1))),
       ramp_(style, steps_) {
-  nextStepAt_ = firstPieceOf(1);
+  step_ = UINT32_MAX;  // advanceStep() moves to step 0 at the first coloured piece
+  const std::string_view close = html_ ? kHtmlClose : kCloseTag;
+  std::memcpy(closeTag_, close.data(), close.size());
+  closeSize_ = close.size();
 }
 
 // The first coloured piece of `step`: piece j takes step floor(j * steps / pieces).
@@ -37,49 +42,46 @@ std::uint32_t CodeWriter::firstPieceOf(std::uint64_t step) const {
   return static_cast<std::uint32_t>((step * pieces_ + steps_ - 1) / steps_);
 }
 
-void CodeWriter::piece(std::string_view bytes) {
-  if (!takesStep(style_, bytes, encoding_)) {
-    close();
-    text(bytes);
+void CodeWriter::advanceStep() {
+  ++step_;
+  if (step_ + 1 >= steps_)
+    nextStepAt_ = UINT32_MAX;
+  else if (steps_ == pieces_)  // a step for every piece, the usual case: no division
+    nextStepAt_ = step_ + 1;
+  else
+    nextStepAt_ = firstPieceOf(std::uint64_t{step_} + 1);
+  const ColourRef colour = ramp_.colourOf(step_);
+  if (colour == colour_ && tagSize_ != 0) return;
+  colour_ = colour;
+  const std::string_view start = html_ ? kHtmlOpen : kOpenTag;
+  std::memcpy(tag_, start.data(), start.size());
+  writeColourHex(tag_ + start.size(), colour);
+  const std::string_view end = html_ ? "\">" : "]";
+  std::memcpy(tag_ + start.size() + 6, end.data(), end.size());
+  tagSize_ = start.size() + 6 + end.size();
+}
+
+void CodeWriter::put(std::string_view bytes) {
+  if (bytes.size() > buffer_.size()) {
+    flush();
+    sink_.write(bytes);
     return;
   }
-  while (index_ == nextStepAt_ && step_ + 1 < steps_) nextStepAt_ = firstPieceOf(++step_ + 1);
-  const ColourRef colour = ramp_.colourOf(step_);
-  const bool shares = open_ && (openStep_ == step_ || (style_.merge && openColour_ == colour));
-  if (!shares) {
-    close();
-    open(colour);
-  }
-  openStep_ = step_;
-  text(bytes);
-  ++index_;
+  std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+  used_ += bytes.size();
 }
 
-void CodeWriter::open(ColourRef colour) {
-  char hex[7];
-  writeColourHex(hex, colour);
-  hex[6] = style_.format == CodeFormat::Html ? '"' : ']';
-  if (style_.format == CodeFormat::Html) {
-    put(kHtmlOpen);
-    put({hex, 7});
-    put(">");
-  } else {
-    put(kOpenTag);
-    put({hex, 7});
-  }
-  open_ = true;
-  openColour_ = colour;
-}
-
-void CodeWriter::close() {
-  if (!open_) return;
-  put(style_.format == CodeFormat::Html ? kHtmlClose : kCloseTag);
-  open_ = false;
-}
-
-void CodeWriter::text(std::string_view bytes) {
+void CodeWriter::otherText(std::string_view bytes) {
   if (encoder_ && hasHighByte(bytes)) bytes = encoder_->encode(bytes);
-  if (style_.format != CodeFormat::Html) {
+  if (bytes.empty()) return;
+  if (!html_) {
+    if (bytes.size() <= 2) {  // the common case: one display character
+      char* out = room(2);
+      out[0] = bytes[0];
+      if (bytes.size() == 2) out[1] = bytes[1];
+      used_ += bytes.size();
+      return;
+    }
     put(bytes);
     return;
   }

@@ -49,23 +49,56 @@ class CodeWriter {
   CodeWriter(const CodeWriter&) = delete;
   CodeWriter& operator=(const CodeWriter&) = delete;
 
-  void piece(std::string_view bytes);
+  void piece(std::string_view bytes) {
+    if (style_.skipSpace && isWhiteSpacePiece(bytes, encoding_)) {
+      close();
+      text(bytes);
+      return;
+    }
+    if (index_ == nextStepAt_) advanceStep();
+    const bool shares = open_ && (openStep_ == step_ || (style_.merge && openColour_ == colour_));
+    if (!shares) {
+      close();
+      open();
+    }
+    openStep_ = step_;
+    text(bytes);
+    ++index_;
+  }
   // Closes the open tag and hands the rest of the code to the sink.
   void finish();
 
  private:
-  void open(ColourRef colour);
-  void close();
-  void text(std::string_view bytes);
-  void put(std::string_view bytes) {
-    if (bytes.size() > buffer_.size() - used_) flush();
-    if (bytes.size() > buffer_.size()) {
-      sink_.write(bytes);
+  void advanceStep();
+  void open() {
+    // The tag is copied whole (32 bytes); only its own length counts.
+    std::memcpy(room(sizeof tag_), tag_, sizeof tag_);
+    used_ += tagSize_;
+    open_ = true;
+    openColour_ = colour_;
+  }
+  void close() {
+    if (!open_) return;
+    std::memcpy(room(sizeof closeTag_), closeTag_, sizeof closeTag_);
+    used_ += closeSize_;
+    open_ = false;
+  }
+  void text(std::string_view bytes) {
+    if (!html_ && bytes.size() == 1 && !opensPairByte(bytes[0])) {
+      *room(1) = bytes[0];
+      ++used_;
       return;
     }
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    otherText(bytes);
   }
+  static bool opensPairByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+  void otherText(std::string_view bytes);
+  // Room for `size` more bytes at the end of the buffer.
+  char* room(std::size_t size) {
+    if (size > buffer_.size() - used_) flush();
+    return buffer_.data() + used_;
+  }
+  void put(std::string_view bytes);
   void flush();
   std::uint32_t firstPieceOf(std::uint64_t step) const;
 
@@ -73,6 +106,7 @@ class CodeWriter {
   TextEncoding encoding_;
   CodeSink& sink_;
   PieceEncoder* encoder_;
+  bool html_;
   std::uint32_t pieces_;
   std::uint32_t steps_;
   StopRamp ramp_;
@@ -80,6 +114,11 @@ class CodeWriter {
   std::uint32_t index_ = 0;  // coloured pieces written
   std::uint32_t step_ = 0;
   std::uint32_t nextStepAt_ = 0;
+  ColourRef colour_ = 0;     // step_'s colour
+  char tag_[32] = {};        // the opening tag of colour_
+  std::size_t tagSize_ = 0;
+  char closeTag_[8] = {};    // "[/color]" or "</span>"
+  std::size_t closeSize_ = 0;
   bool open_ = false;
   std::uint32_t openStep_ = 0;
   ColourRef openColour_ = 0;

@@ -72,19 +72,22 @@ StopRamp::StopRamp(const GradientStyle& style, std::uint32_t steps)
   places_ = placeStops(stops_, ignored);
 }
 
-ColourRef StopRamp::colourOf(std::uint32_t t) {
-  if (t == lastStep_) return lastColour_;
-  if (exact_) {
-    const auto& runs = runs_.runs();
-    const auto step = static_cast<std::int32_t>(t);
-    if (t < lastStep_ && lastStep_ != UINT32_MAX) run_ = 0;
-    while (run_ + 1 < runs.size() && runs[run_ + 1].first <= step) ++run_;
-    lastColour_ = runs[run_].colour;
-  } else {
-    lastColour_ = computed(t);
+ColourRef StopRamp::colourOutsideRun(std::uint32_t t) {
+  if (!exact_) {
+    // One step at a time: the colour is computed for each step once.
+    runFirst_ = t;
+    runEnd_ = t + 1;
+    runColour_ = computed(t);
+    return runColour_;
   }
-  lastStep_ = t;
-  return lastColour_;
+  const auto& runs = runs_.runs();
+  const auto step = static_cast<std::int32_t>(t);
+  if (step < runs[run_].first) run_ = 0;
+  while (run_ + 1 < runs.size() && runs[run_ + 1].first <= step) ++run_;
+  runFirst_ = static_cast<std::uint32_t>(runs[run_].first);
+  runEnd_ = run_ + 1 < runs.size() ? static_cast<std::uint32_t>(runs[run_ + 1].first) : UINT32_MAX;
+  runColour_ = runs[run_].colour;
+  return runColour_;
 }
 
 ColourRef StopRamp::computed(std::uint32_t t) const {

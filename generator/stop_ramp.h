@@ -31,9 +31,14 @@ class StopRamp {
   StopRamp(const GradientStyle& style, std::uint32_t steps);
 
   // The colour of step t (0 <= t < steps). Fastest when t never goes down.
-  ColourRef colourOf(std::uint32_t t);
+  ColourRef colourOf(std::uint32_t t) {
+    // Within the current run of equal colour: the usual case, kept inline.
+    if (t >= runFirst_ && t < runEnd_) return runColour_;
+    return colourOutsideRun(t);
+  }
 
  private:
+  ColourRef colourOutsideRun(std::uint32_t t);
   ColourRef computed(std::uint32_t t) const;
 
   std::vector<ColourStop> stops_;
@@ -43,8 +48,9 @@ class StopRamp {
   bool exact_;
   RampRuns runs_;
   std::size_t run_ = 0;
-  std::uint32_t lastStep_ = UINT32_MAX;
-  ColourRef lastColour_ = 0;
+  // Steps from runFirst_ up to runEnd_ (exclusive) all take runColour_.
+  std::uint32_t runFirst_ = 1, runEnd_ = 0;
+  ColourRef runColour_ = 0;
 };
 
 }  // namespace tessaly

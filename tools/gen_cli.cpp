@@ -234,8 +234,9 @@ int runTessalyGen(const std::vector<std::string>& args, ToolStreams io) {
       }
       target = &fileSink.emplace(*file);
     }
+    // The code is measured on its way out only where --stats asks for it.
     MeasuringSink measured(generation.outputEncoding(), target);
-    generation.write(coloured, steps, measured);
+    generation.write(coloured, steps, options.stats ? measured : *target);
 
     if (file) {
       const std::string error = file->commit();

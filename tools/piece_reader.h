@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "generator/display_char_cutter.h"
 #include "generator/grapheme_cutter.h"
+#include "tools/cp936_narrower.h"
 #include "tools/input_source.h"
 #include "tools/text_encoding.h"
 
@@ -43,6 +45,7 @@ std::optional<TextError> forEachPiece(InputSource& source, InputMode mode, std::
   const std::function<void(std::string_view)> graphemePiece = [&](std::string_view piece) {
     onPiece(piece);
   };
+  Cp936Narrower narrower;
   std::vector<char> buffer(chunkBytes < 1 ? 1 : chunkBytes);
   std::string raw;     // input bytes not yet converted
   std::string pieces;  // converted text not yet cut
@@ -58,9 +61,8 @@ std::optional<TextError> forEachPiece(InputSource& source, InputMode mode, std::
     const std::size_t usable = end || mode == InputMode::Raw ? raw.size() : wholeUtf8Prefix(raw);
     const std::string_view part(raw.data(), usable);
     if (mode == InputMode::Utf8) {
-      const Conversion converted = utf8ToCp936(part);
-      if (converted.error) return TextError{rawOffset + *converted.error, converted.what};
-      pieces += converted.bytes;
+      std::string what;
+      if (const auto bad = narrower.narrow(part, pieces, what)) return TextError{rawOffset + *bad, what};
     } else {
       if (mode == InputMode::Graphemes)
         if (const auto bad = findInvalidUtf8(part)) return TextError{rawOffset + *bad, "not valid UTF-8"};

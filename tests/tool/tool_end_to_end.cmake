@@ -32,6 +32,27 @@ run_tool(empty_text "" "" 0)
 run_tool(unknown_colour "" "" 2 --from nocolour x)
 run_tool(invalid_utf8 "41ff42" "" 1)
 
+# Options beyond the window: two stops give the window's code; over a limit
+# nothing is written; grapheme mode in the native build only.
+run_tool(two_stops "" "${expected_utf8}" 0 --stops 0080FF,FF8000 "A中B")
+run_tool(over_limit "41e4b8ad42" "" 3 --limit 71chars)
+set(grapheme_code "5b636f6c6f723d233030303030305d65cc815b2f636f6c6f725d5b636f6c6f723d233030303030305df09f87a8f09f87b35b2f636f6c6f725d")
+if(EMULATOR)
+  run_tool(unicode_unavailable "65cc81" "" 2 --unicode)
+else()
+  run_tool(unicode "65cc81f09f87a8f09f87b3" "${grapheme_code}" 0 --unicode --from 000000 --to 000000)
+endif()
+
+# Standard input from a pipe, which can't seek: the text is still read twice.
+execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${WORK}/utf8_stdin.in
+  COMMAND ${EMULATOR} ${TOOL} --from 0080FF --to FF8000 --limit 73
+  OUTPUT_FILE ${WORK}/pipe.out ERROR_VARIABLE err RESULT_VARIABLE codes)
+file(READ ${WORK}/pipe.out got HEX)
+if(NOT got STREQUAL expected_utf8)
+  message(FATAL_ERROR "pipe: exit ${codes}, output ${got}; stderr: ${err}")
+endif()
+message(STATUS "pipe: ok")
+
 # -o: the file holds the code; a failed run leaves an existing file as it was.
 set(target ${WORK}/code.txt)
 file(REMOVE ${target})
