@@ -296,10 +296,17 @@ PaletteChoice runColourPalette(HWND picker, std::uint32_t current, bool offerTra
   openPalette = palette.get();
 
   // The palette's own loop: every key goes to the palette; everything else is
-  // dispatched as usual, so the program's other windows keep painting.
-  while (!state->done) {
-    if (GetCapture() != palette.get() || GetActiveWindow() != activeBefore || !IsWindow(picker)) {
+  // dispatched as usual, so the program's other windows keep painting. The
+  // palette dies with its owner, so its state is looked up afresh each time.
+  PaletteChoice choice;
+  for (;;) {
+    state = IsWindow(palette.get()) ? stateOf(palette.get()) : nullptr;
+    if (!state) break;  // destroyed with its owner: cancelled
+    if (!state->done && (GetCapture() != palette.get() || GetActiveWindow() != activeBefore ||
+                         !IsWindow(picker)))
       finish(*state, {});
+    if (state->done) {
+      choice = state->choice;
       break;
     }
     MSG msg;
@@ -309,7 +316,6 @@ PaletteChoice runColourPalette(HWND picker, std::uint32_t current, bool offerTra
     }
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns the quit
-      finish(*state, {});
       break;
     }
     if (isKeyboardMessage(msg.message)) {
@@ -319,9 +325,8 @@ PaletteChoice runColourPalette(HWND picker, std::uint32_t current, bool offerTra
     DispatchMessageA(&msg);
   }
 
-  const PaletteChoice choice = state->choice;
   openPalette = nullptr;
-  if (GetCapture() == palette.get()) ReleaseCapture();
+  if (IsWindow(palette.get()) && GetCapture() == palette.get()) ReleaseCapture();
   return choice;  // the popup is destroyed here, before the choice takes effect
 }
 
