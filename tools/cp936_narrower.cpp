@@ -4,10 +4,6 @@ namespace tessaly {
 
 std::optional<std::size_t> Cp936Narrower::narrow(std::string_view utf8, std::string& out,
                                                  std::string& what) {
-  if (const auto bad = findInvalidUtf8(utf8)) {
-    what = "not valid UTF-8";
-    return bad;
-  }
   if (!table_) table_ = std::make_unique<Entry[]>(1 << 16);
   const std::size_t start = out.size();
   out.resize(start + utf8.size());  // code page 936 is never longer than UTF-8
@@ -20,13 +16,24 @@ std::optional<std::size_t> Cp936Narrower::narrow(std::string_view utf8, std::str
       ++i;
       continue;
     }
-    // Well-formed by the check above.
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (length == 4) {  // beyond U+FFFF: nothing in code page 936
+    // Two- and three-byte forms are checked here as findInvalidUtf8 checks them;
+    // anything else goes to findInvalidUtf8 itself.
+    const bool two = lead >= 0xC2 && lead <= 0xDF && i + 1 < utf8.size() &&
+                     (byte(i + 1) & 0xC0) == 0x80;
+    const bool three = lead >= 0xE0 && lead <= 0xEF && i + 2 < utf8.size() &&
+                       (byte(i + 1) & 0xC0) == 0x80 && (byte(i + 2) & 0xC0) == 0x80 &&
+                       (lead != 0xE0 || byte(i + 1) >= 0xA0) && (lead != 0xED || byte(i + 1) <= 0x9F);
+    if (!two && !three) {
       out.resize(to - out.data());
+      if (const auto bad = findInvalidUtf8(utf8.substr(i))) {
+        what = "not valid UTF-8";
+        return i + *bad;
+      }
+      // A well-formed four-byte form, beyond U+FFFF: nothing in code page 936.
       what = "a character that code page 936 can't hold";
       return i;
     }
+    const std::size_t length = two ? 2 : 3;
     const unsigned codePoint = length == 2 ? (lead & 0x1F) << 6 | (byte(i + 1) & 0x3F)
                                            : (lead & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 |
                                                  (byte(i + 2) & 0x3F);

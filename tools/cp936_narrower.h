@@ -1,6 +1,7 @@
 // UTF-8 to code page 936, fast: each distinct character is converted once
 // through the platform's converter (utf8ToCp936) and kept in a table, so
-// the same text gives the same bytes and the same errors as that converter.
+// the bytes are that converter's. The first problem in text order is
+// reported: a bad UTF-8 byte or a character that code page 936 can't hold.
 #pragma once
 
 #include <array>

@@ -28,6 +28,14 @@ int badInput(std::ostream& err, std::size_t offset, std::string_view what) {
   return kExitBadInput;
 }
 
+int badInput(std::ostream& err, const TextError& error) {
+  if (!error.message.empty()) {
+    err << "tessaly-gen: " << error.message << '\n';
+    return kExitBadInput;
+  }
+  return badInput(err, error.offset, error.what);
+}
+
 // What the counting pass finds.
 struct TextCounts {
   std::uint64_t characters = 0;  // code points in grapheme mode, else display characters
@@ -101,8 +109,15 @@ class Generation {
       }
     });
     if (error) return error;
+    // Code page 936 pairs a one-byte character of 0x80 or above (the euro
+    // sign, 0x80) with the next byte, as the window does; where the pair is no
+    // character, the piece has no UTF-8 form.
     if (unencodable)
-      return TextError{badPiece, "a character that can't be written back as UTF-8"};
+      return TextError{badPiece, "", "character " + std::to_string(badPiece) +
+                                         " of the text pairs with the next byte into no "
+                                         "character of code page 936 (as a euro sign followed by "
+                                         "a Chinese character does), so it can't be written as "
+                                         "UTF-8; --raw writes the bytes as they are"};
     return std::nullopt;
   }
 
@@ -189,8 +204,7 @@ int runTessalyGen(const std::vector<std::string>& args, ToolStreams io) {
 
     Generation generation(options, *input, io.chunkBytes);
     TextCounts counts;
-    if (const auto error = generation.count(counts))
-      return badInput(io.err, error->offset, error->what);
+    if (const auto error = generation.count(counts)) return badInput(io.err, *error);
     if (counts.coloured > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
       io.err << "tessaly-gen: the text has more than 2147483647 characters\n";
       return kExitBadInput;

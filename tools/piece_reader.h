@@ -28,6 +28,7 @@ enum class InputMode {
 struct TextError {
   std::size_t offset;  // in the input bytes
   std::string what;
+  std::string message = {};  // where set, the whole message instead
 };
 
 // The length of the front of `bytes` that ends on a whole UTF-8 sequence:
