@@ -10,6 +10,7 @@
 # without npm or network its lines are skipped. Not part of `make test`.
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build/native}
 bin=$build/bin
 scratch=${TESSALY_BENCH_DIR:-/tmp/tessaly-stream-bench}
@@ -39,19 +40,27 @@ for target in /dev/null "$scratch/code.out"; do
 done
 rm -f "$scratch/code.out"
 
-echo "== per character: tessaly-gen against the tinygradient loop, 4 MiB of text"
-echo -n "tessaly-gen: "
-"$bench" measure "$scratch/text-4.txt" "$scratch/ours.out" "$tool"
-echo -n "tessaly-gen --reach-end: "
-"$bench" measure "$scratch/text-4.txt" "$scratch/ours.out" "$tool" --reach-end
+echo "== per character: tessaly-gen against the tinygradient loop (output to /dev/null)"
+for mib in 4 64; do
+  echo -n "tessaly-gen, $mib MiB: "
+  "$bench" measure "$scratch/text-$mib.txt" /dev/null "$tool"
+done
+echo -n "tessaly-gen --reach-end, 4 MiB: "
+"$bench" measure "$scratch/text-4.txt" /dev/null "$tool" --reach-end
 if [[ ! -d $scratch/peer/node_modules/tinygradient ]] && command -v npm >/dev/null; then
-  (cd "$scratch" && mkdir -p peer && cp "$(dirname "$0")/js/package.json" peer/ &&
-    npm install --prefix peer --no-audit --no-fund --silent) || true
+  mkdir -p "$scratch/peer" && cp "$here/js/package.json" "$scratch/peer/" &&
+    npm install --prefix "$scratch/peer" --no-audit --no-fund --silent || true
 fi
 if [[ -d $scratch/peer/node_modules/tinygradient ]]; then
-  NODE_PATH=$scratch/peer/node_modules node "$(dirname "$0")/js/tinygradient_bbcode.js" \
-    "$scratch/text-4.txt" "$scratch/peer.out"
-  echo "code sizes (same form, colours rounded differently): $(stat -c %s "$scratch/ours.out") and $(stat -c %s "$scratch/peer.out") bytes"
+  echo -n "peer, 4 MiB: "
+  NODE_PATH=$scratch/peer/node_modules node "$here/js/tinygradient_bbcode.js" \
+    "$scratch/text-4.txt" /dev/null
+  # The same form of code: equal sizes (tinygradient rounds its colours, we floor).
+  "$tool" --reach-end < "$scratch/text-4.txt" > "$scratch/ours.out"
+  NODE_PATH=$scratch/peer/node_modules node "$here/js/tinygradient_bbcode.js" \
+    "$scratch/text-4.txt" "$scratch/peer.out" > /dev/null
+  echo "code sizes: ours $(stat -c %s "$scratch/ours.out"), peer's $(stat -c %s "$scratch/peer.out") bytes"
+  rm -f "$scratch/ours.out" "$scratch/peer.out"
 else
   echo "tinygradient not installed: peer skipped"
 fi

@@ -8,7 +8,7 @@ namespace {
 constexpr std::array<ForumLimit, 6> kForums = {{
     {"phpbb", "phpBB 3", 60000, LengthUnit::Chars, "max_post_chars"},
     {"discourse", "Discourse", 32000, LengthUnit::Chars, "max_post_length"},
-    {"vbulletin", "vBulletin", 10000, LengthUnit::Chars, "postmaxchars"},
+    {"vbulletin", "vBulletin", 10000, LengthUnit::Chars, "Maximum Characters Per Post"},
     {"smf", "Simple Machines Forum", 20000, LengthUnit::Chars, "max_messageLength"},
     {"nodebb", "NodeBB", 32767, LengthUnit::Utf16Units, "maximumPostLength"},
     {"discuz", "Discuz!", 10000, LengthUnit::Bytes, "maxpostsize"},

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -185,6 +187,7 @@ TEST(Limit, OverTheLimitSaysByHowMuchAndWritesNothing) {
     std::vector<std::string> args;
     int exitCode;
     std::string message;
+    std::string input = {};
   };
   const Case cases[] = {
       {{"--limit", "48", utf8(u8"a中")}, 0, ""},
@@ -192,20 +195,33 @@ TEST(Limit, OverTheLimitSaysByHowMuchAndWritesNothing) {
       {{"--limit", "47", utf8(u8"a中")}, 3, "the code is 48 chars, 1 over the limit of 47 chars"},
       {{"--limit", "49bytes", utf8(u8"a中")}, 3, "the code is 50 bytes, 1 over the limit of 49 bytes"},
       {{"--limit", "50bytes", utf8(u8"a中")}, 0, ""},
-      {{"--raw", "--limit", "49bytes", "a\xD6\xD0"}, 0, ""},  // code page 936: 2 bytes for 中
+      {{"--raw", "--limit", "49bytes"}, 0, "", "a\xD6\xD0"},  // code page 936: 2 bytes for 中
       {{"--forum", "vbulletin", std::string(500, 'x')}, 3,
        "the code is 12000 chars, 2000 over the limit of 10000 chars (vbulletin's default)"},
       {{"--forum", "nodebb", std::string(1400, 'x')}, 3,
        "the code is 33600 UTF-16 units, 833 over the limit of 32767 UTF-16 units (nodebb's"},
   };
   for (const Case& c : cases) {
-    const ToolRun r = run(c.args);
+    const ToolRun r = run(c.args, c.input);
     EXPECT_EQ(r.exitCode, c.exitCode) << c.args[1] << r.err;
     if (c.exitCode != 0) {
       EXPECT_EQ(r.out, "");
       EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
   }
+}
+
+TEST(Limit, OverTheLimitLeavesAnOutputFileAsItWas) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("tessaly-gen-limit-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+  std::ofstream(path) << "old";
+  const auto pathText = path.u8string();
+  const ToolRun r = run({"--limit", "10", "-o", std::string(pathText.begin(), pathText.end()), "abc"});
+  EXPECT_EQ(r.exitCode, kExitTooLong);
+  std::ifstream in(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+  in.close();
+  std::filesystem::remove(path);
 }
 
 TEST(Fit, UsesTheMostStepsThatFitAndOneMoreWouldNot) {
