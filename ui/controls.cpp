@@ -61,12 +61,19 @@ void insertAtCaret(Control box, std::string_view text) {
   if (const HWND window = controlWindow(box)) streamInText(window, text, true);
 }
 
+// Showing a shown control and hiding a hidden one change nothing, so those
+// calls are left out: the generate action asks for one or the other at every
+// piece, and each ShowWindow is a round trip to the window server under Wine.
+bool markedShown(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 void show(Control control) {
-  if (const HWND window = controlWindow(control)) ShowWindow(window, SW_SHOW);
+  const HWND window = controlWindow(control);
+  if (window && !markedShown(window)) ShowWindow(window, SW_SHOW);
 }
 
 void hide(Control control) {
-  if (const HWND window = controlWindow(control)) ShowWindow(window, SW_HIDE);
+  const HWND window = controlWindow(control);
+  if (window && markedShown(window)) ShowWindow(window, SW_HIDE);
 }
 
 bool isTicked(Control checkBox) {
