@@ -7,7 +7,9 @@
 namespace tessaly {
 namespace {
 
-using Wide = __int128;
+// Places times divisors: below 10000 * 2^32 < 2^46, so a channel difference
+// (below 2^8) times one stays below 2^54, well inside 64 bits.
+using Wide = std::int64_t;
 
 // floor(a + (b - a) * num / den) for 0 <= num <= den.
 int channelAt(int a, int b, Wide num, Wide den) {
