@@ -43,7 +43,9 @@ struct PaletteState {
 // for openColourPalette.
 HWND openPalette = nullptr;
 
-PaletteState* stateOf(HWND palette) { return windowState<PaletteState>(palette); }
+PaletteState* stateOf(HWND palette) {
+  return windowState<PaletteState>(palette);
+}
 
 void finish(PaletteState& state, PaletteChoice choice) {
   if (state.done) return;
@@ -219,7 +221,9 @@ LRESULT CALLBACK paletteProcedure(HWND palette, UINT message, WPARAM wParam, LPA
   }
 }
 
-bool isKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+bool isKeyboardMessage(UINT message) {
+  return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
 
 // Keys while the palette is open, whichever window they were sent to.
 void onKey(HWND palette, PaletteState& state, const MSG& msg) {
@@ -302,8 +306,8 @@ PaletteChoice runColourPalette(HWND picker, std::uint32_t current, bool offerTra
   for (;;) {
     state = IsWindow(palette.get()) ? stateOf(palette.get()) : nullptr;
     if (!state) break;  // destroyed with its owner: cancelled
-    if (!state->done && (GetCapture() != palette.get() || GetActiveWindow() != activeBefore ||
-                         !IsWindow(picker)))
+    if (!state->done &&
+        (GetCapture() != palette.get() || GetActiveWindow() != activeBefore || !IsWindow(picker)))
       finish(*state, {});
     if (state->done) {
       choice = state->choice;

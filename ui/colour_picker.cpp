@@ -40,8 +40,8 @@ PickerState* stateOf(HWND picker) {
 void drawArrow(HDC dc, const RECT& area) {
   const int centreX = (area.left + area.right) / 2;
   const int centreY = (area.top + area.bottom) / 2;
-  const POINT triangle[3] = {{centreX - 3, centreY - 1}, {centreX + 3, centreY - 1},
-                             {centreX, centreY + 2}};
+  const POINT triangle[3] = {
+      {centreX - 3, centreY - 1}, {centreX + 3, centreY - 1}, {centreX, centreY + 2}};
   const SelectedObject pen(dc, GetStockObject(NULL_PEN));
   const SelectedObject brush(dc, GetSysColorBrush(COLOR_BTNTEXT));
   Polygon(dc, triangle, 3);
@@ -126,8 +126,9 @@ void choose(HWND picker) {
 LRESULT CALLBACK pickerProcedure(HWND picker, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    attachWindowState(picker, std::make_unique<PickerState>(
-                                  *static_cast<const ColourPickerSettings*>(create->lpCreateParams)));
+    attachWindowState(picker,
+                      std::make_unique<PickerState>(
+                          *static_cast<const ColourPickerSettings*>(create->lpCreateParams)));
     return DefWindowProcA(picker, message, wParam, lParam);
   }
   if (message == WM_NCDESTROY) {
@@ -193,8 +194,8 @@ LRESULT CALLBACK pickerProcedure(HWND picker, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-HWND createColourPicker(HWND parent, int id, const RECT& place, const ColourPickerSettings& settings,
-                        DWORD style) {
+HWND createColourPicker(HWND parent, int id, const RECT& place,
+                        const ColourPickerSettings& settings, DWORD style) {
   if (!ensureWindowClass({kClassName, pickerProcedure, IDC_ARROW})) return nullptr;
   return CreateWindowExA(0, kClassName, "", WS_CHILD | style, place.left, place.top,
                          place.right - place.left, place.bottom - place.top, parent,
@@ -207,8 +208,12 @@ std::uint32_t colourPickerValue(HWND picker) {
   return state ? state->value : 0;
 }
 
-void openColourPickerPalette(HWND picker) { choose(picker); }
+void openColourPickerPalette(HWND picker) {
+  choose(picker);
+}
 
-HWND colourPickerPalette(HWND picker) { return openColourPalette(picker); }
+HWND colourPickerPalette(HWND picker) {
+  return openColourPalette(picker);
+}
 
 }  // namespace tessaly

@@ -21,7 +21,9 @@ struct LabelState {
   bool opened = false;
 };
 
-LabelState* stateOf(HWND label) { return windowState<LabelState>(label); }
+LabelState* stateOf(HWND label) {
+  return windowState<LabelState>(label);
+}
 
 // For the public accessors, which may be handed any window.
 const LabelState* labelStateOf(HWND label) {

@@ -12,18 +12,21 @@ PaletteLayout::PaletteLayout(bool offerTransparent) : firstCell_(offerTransparen
   const LONG entryRight = width - kPaletteMargin;
   int top = kPaletteMargin;
   if (offerTransparent) {
-    items_.push_back({PaletteItemKind::transparent, -1,
+    items_.push_back({PaletteItemKind::transparent,
+                      -1,
                       {kPaletteMargin, top, entryRight, top + kPaletteEntryHeight}});
     top += kPaletteEntryHeight + kPaletteMargin;
   }
   for (int cell = 0; cell < static_cast<int>(kPalette.size()); ++cell) {
     const int left = kPaletteMargin + (cell % kPaletteColumns) * kPaletteCellSize;
     const int cellTop = top + (cell / kPaletteColumns) * kPaletteCellSize;
-    items_.push_back({PaletteItemKind::cell, cell,
+    items_.push_back({PaletteItemKind::cell,
+                      cell,
                       {left, cellTop, left + kPaletteCellSize, cellTop + kPaletteCellSize}});
   }
   top += kPaletteRows * kPaletteCellSize + kPaletteMargin;
-  items_.push_back({PaletteItemKind::moreColours, -1,
+  items_.push_back({PaletteItemKind::moreColours,
+                    -1,
                     {kPaletteMargin, top, entryRight, top + kPaletteEntryHeight}});
   size_ = {width, top + kPaletteEntryHeight + kPaletteMargin};
 }
@@ -62,8 +65,8 @@ PaletteFocus PaletteLayout::move(PaletteFocus focus, PaletteKey key) const {
   if (key == PaletteKey::left || key == PaletteKey::right) {
     const int next = std::clamp(focus.item + (key == PaletteKey::left ? -1 : 1), 0, last);
     const PaletteItem& target = items_[next];
-    return {next, target.kind == PaletteItemKind::cell ? target.cell % kPaletteColumns
-                                                       : focus.column};
+    return {next,
+            target.kind == PaletteItemKind::cell ? target.cell % kPaletteColumns : focus.column};
   }
 
   const bool up = key == PaletteKey::up;
@@ -79,8 +82,9 @@ PaletteFocus PaletteLayout::move(PaletteFocus focus, PaletteKey key) const {
   }
   const int row = item.cell / kPaletteColumns;
   const int column = item.cell % kPaletteColumns;
-  if (up && row == 0) return transparentItem() >= 0 ? PaletteFocus{transparentItem(), column}
-                                                    : PaletteFocus{focus.item, column};
+  if (up && row == 0)
+    return transparentItem() >= 0 ? PaletteFocus{transparentItem(), column}
+                                  : PaletteFocus{focus.item, column};
   if (!up && row == kPaletteRows - 1) return {last, column};
   return {cellItem(item.cell + (up ? -kPaletteColumns : kPaletteColumns)), column};
 }
@@ -89,8 +93,7 @@ POINT palettePosition(const RECT& picker, SIZE popup, const RECT& workArea) {
   LONG top = picker.bottom;
   if (top + popup.cy > workArea.bottom && picker.top - popup.cy >= workArea.top)
     top = picker.top - popup.cy;
-  const LONG left =
-      std::max(workArea.left, std::min(picker.left, workArea.right - popup.cx));
+  const LONG left = std::max(workArea.left, std::min(picker.left, workArea.right - popup.cx));
   top = std::max(workArea.top, std::min(top, workArea.bottom - popup.cy));
   return {left, top};
 }

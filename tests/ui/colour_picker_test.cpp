@@ -91,8 +91,7 @@ TEST_F(ColourPickerTest, IsATabStopChildThatWantsEnter) {
   EXPECT_TRUE(SendMessageA(f.picker, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
               DLGC_WANTMESSAGE);
   MSG escape{f.picker, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
-  EXPECT_FALSE(SendMessageA(f.picker, WM_GETDLGCODE, VK_ESCAPE,
-                            reinterpret_cast<LPARAM>(&escape)) &
+  EXPECT_FALSE(SendMessageA(f.picker, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(&escape)) &
                (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS));
   const HWND plain = createColourPicker(f.host.container(), 402, {0, 0, 10, 10}, {}, 0);
   EXPECT_FALSE(GetWindowLongPtrA(plain, GWL_STYLE) & WS_TABSTOP);
@@ -131,9 +130,10 @@ TEST_F(ColourPickerTest, TransparentIsAutoColourShownAsAWhiteSwatchWithItsName) 
   EXPECT_EQ(pixels.count(rgb(0x00, 0x88, 0xFF)), 0);
   EXPECT_GT(pixels.count(RGB(255, 255, 255), swatch), area / 2);
   // The text "透明", dark on the white.
-  EXPECT_GT(pixels.countWhere([](COLORREF p) { return GetRValue(p) + GetGValue(p) + GetBValue(p) < 300; },
-                              swatch),
-            10);
+  EXPECT_GT(
+      pixels.countWhere([](COLORREF p) { return GetRValue(p) + GetGValue(p) + GetBValue(p) < 300; },
+                        swatch),
+      10);
 }
 
 TEST_F(ColourPickerTest, WithoutTheTransparentEntryThePaletteStartsWithTheCells) {
@@ -162,8 +162,11 @@ TEST_F(ColourPickerTest, ACancelledPaletteRaisesNothingAndEscClosesOnlyThePalett
   };
   const Case cases[] = {
       {"a click outside the popup",
-       [](PickerFixture& f, HWND) { click(screenCentre(f.host.container(), {300, 30, 302, 32})); }},
-      {"a click on the picker itself", [](PickerFixture& f, HWND) { click(screenCentre(f.picker)); }},
+       [](PickerFixture& f, HWND) {
+         click(screenCentre(f.host.container(), {300, 30, 302, 32}));
+       }},
+      {"a click on the picker itself",
+       [](PickerFixture& f, HWND) { click(screenCentre(f.picker)); }},
       {"Esc", [](PickerFixture&, HWND) { pressKey(VK_ESCAPE); }},
       {"a right click outside",
        [](PickerFixture& f, HWND) {
@@ -213,15 +216,31 @@ TEST_F(ColourPickerTest, KeyboardOpensMovesAndConfirms) {
   };
   fake.colourDialogAnswer = 0x00ABCDEF;
   const Case cases[] = {
-      {"Space, two right, one down, Enter", kPalette[0].colour, VK_SPACE,
-       {VK_RIGHT, VK_RIGHT, VK_DOWN}, VK_RETURN, kPalette[10].colour},
+      {"Space, two right, one down, Enter",
+       kPalette[0].colour,
+       VK_SPACE,
+       {VK_RIGHT, VK_RIGHT, VK_DOWN},
+       VK_RETURN,
+       kPalette[10].colour},
       {"Enter, up to 透明, Space", kPalette[2].colour, VK_RETURN, {VK_UP}, VK_SPACE, AutoColour},
-      {"from a colour outside the palette the first arrow takes the first cell", kOutsidePalette,
-       VK_SPACE, {VK_DOWN}, VK_RETURN, kPalette[0].colour},
-      {"left from a cell", kPalette[20].colour, VK_SPACE, {VK_LEFT, VK_UP}, VK_SPACE,
+      {"from a colour outside the palette the first arrow takes the first cell",
+       kOutsidePalette,
+       VK_SPACE,
+       {VK_DOWN},
+       VK_RETURN,
+       kPalette[0].colour},
+      {"left from a cell",
+       kPalette[20].colour,
+       VK_SPACE,
+       {VK_LEFT, VK_UP},
+       VK_SPACE,
        kPalette[11].colour},
-      {"down from the bottom row to the dialog entry", kPalette[26].colour, VK_SPACE, {VK_DOWN},
-       VK_RETURN, 0x00ABCDEF},
+      {"down from the bottom row to the dialog entry",
+       kPalette[26].colour,
+       VK_SPACE,
+       {VK_DOWN},
+       VK_RETURN,
+       0x00ABCDEF},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

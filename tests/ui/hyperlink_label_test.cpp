@@ -137,10 +137,16 @@ TEST_F(HyperlinkLabelTest, OpenedStateFollowsTheLatestAttemptByEitherWay) {
   const Case cases[] = {
       {"shell succeeds", 42, {}, 0, true},
       {"shell fails, registry unreadable", 2, {}, 33, false},
-      {"shell fails, browser command runs", 31, {{".htm", "htmlfile"}, {command, "b.exe %1"}}, 33,
+      {"shell fails, browser command runs",
+       31,
+       {{".htm", "htmlfile"}, {command, "b.exe %1"}},
+       33,
        true},
       {"shell fails, no command key", 31, {{".htm", "htmlfile"}}, 33, false},
-      {"shell fails, browser command fails", 31, {{".htm", "htmlfile"}, {command, "b.exe %1"}}, 2,
+      {"shell fails, browser command fails",
+       31,
+       {{".htm", "htmlfile"}, {command, "b.exe %1"}},
+       2,
        false},
       {"shell fails, empty command", 31, {{".htm", "htmlfile"}, {command, ""}}, 33, false},
   };

@@ -31,7 +31,8 @@ TEST(PaletteLayout, ItemsAreTheEntriesAroundThe32CellsInRowsOfEight) {
     for (std::size_t i = 0; i < items.size(); ++i) {
       RECT inside;
       const RECT whole{0, 0, layout.size().cx, layout.size().cy};
-      EXPECT_TRUE(IntersectRect(&inside, &items[i].box, &whole) && EqualRect(&inside, &items[i].box));
+      EXPECT_TRUE(IntersectRect(&inside, &items[i].box, &whole) &&
+                  EqualRect(&inside, &items[i].box));
       for (std::size_t j = i + 1; j < items.size(); ++j)
         EXPECT_FALSE(IntersectRect(&inside, &items[i].box, &items[j].box)) << i << " " << j;
     }
@@ -82,7 +83,10 @@ TEST(PaletteLayout, ArrowKeysMoveTheFocus) {
       {"left from the first cell reaches 透明", with, cell(with, 0), K::left, {t, 0}},
       {"left from the first cell stays without 透明", without, cell(without, 0), K::left,
        cell(without, 0)},
-      {"right from the last cell reaches the dialog entry", with, cell(with, 31), K::right,
+      {"right from the last cell reaches the dialog entry",
+       with,
+       cell(with, 31),
+       K::right,
        {more, 7}},
       {"right at the end stays", with, {more, 3}, K::right, {more, 3}},
       {"left at the start stays", with, {t, 2}, K::left, {t, 2}},
@@ -92,7 +96,10 @@ TEST(PaletteLayout, ArrowKeysMoveTheFocus) {
       {"up from the top row stays without 透明", without, cell(without, 5), K::up,
        cell(without, 5)},
       {"down from 透明 keeps the column", with, {t, 5}, K::down, cell(with, 5)},
-      {"down from the bottom row reaches the dialog entry", with, cell(with, 26), K::down,
+      {"down from the bottom row reaches the dialog entry",
+       with,
+       cell(with, 26),
+       K::down,
        {more, 2}},
       {"up from the dialog entry keeps the column", with, {more, 2}, K::up, cell(with, 26)},
       {"down from the dialog entry stays", with, {more, 2}, K::down, {more, 2}},

@@ -57,8 +57,9 @@ HWND createHostWindow() {
   if (!ensureWindowClass({kHostClass, hostProcedure, IDC_ARROW, 0, face}) ||
       !ensureWindowClass({kContainerClass, containerProcedure, IDC_ARROW, 0, face}))
     throw std::runtime_error("can't register the test windows");
-  const HWND window = CreateWindowExA(0, kHostClass, "controls test", WS_POPUP | WS_VISIBLE, 0, 0,
-                                      420, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND window =
+      CreateWindowExA(0, kHostClass, "controls test", WS_POPUP | WS_VISIBLE, 0, 0, 420, 300,
+                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!window) throw std::runtime_error("can't create the host window");
   return window;
 }
@@ -173,7 +174,9 @@ ModalScript& ModalScript::then(std::function<bool()> step) {
   return *this;
 }
 
-bool ModalScript::finished() const { return scriptSteps.empty(); }
+bool ModalScript::finished() const {
+  return scriptSteps.empty();
+}
 
 HWND threadDialog() {
   HWND found = nullptr;

@@ -3,6 +3,8 @@
 // event is written to standard output as one line:
 //   colour chosen <id> 0x<value, 8 hex digits>
 //   label opened <id> <1 after a success, 0 after a failure>
+// Once the window is shown it writes "control <id> <left> <top> <right>
+// <bottom>" (screen coordinates) for each control, then "ready".
 // Options: --open-palette opens the first picker's palette once the window
 // is shown. Esc (with no palette open) closes the window, as in the main
 // window.
@@ -90,27 +92,29 @@ void bindLogging(HWND window) {
 }
 
 HWND makeStatic(HWND parent, const char* text, int x, int y, int width, int height) {
-  const HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_RIGHT, x, y,
-                                     width, height, parent, nullptr, GetModuleHandleA(nullptr),
-                                     nullptr);
-  if (label) SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  const HWND label =
+      CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_RIGHT, x, y, width, height,
+                      parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (label)
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
   return label;
 }
 
 bool createControls(HWND window) {
-  const HWND panel = CreateWindowExA(WS_EX_CONTROLPARENT, "TessalyGalleryPanel", "",
-                                     WS_CHILD | WS_VISIBLE, 16, 16, 200, 70, window,
-                                     reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
+  const HWND panel = CreateWindowExA(
+      WS_EX_CONTROLPARENT, "TessalyGalleryPanel", "", WS_CHILD | WS_VISIBLE, 16, 16, 330, 36,
+      window, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
   if (!panel) return false;
-  makeStatic(panel, "可选透明：", 4, 8, 88, 20);
-  makeStatic(panel, "不可透明：", 4, 38, 88, 20);
-  pickerWithTransparent = createColourPicker(panel, kPickerWithTransparent, {100, 4, 144, 30},
-                                             {AutoColour, true});
-  const HWND other = createColourPicker(panel, kPickerWithoutTransparent, {100, 34, 144, 60},
+  // Side by side, so that the first picker's palette leaves the second in view.
+  makeStatic(panel, "可选透明：", 4, 9, 70, 20);
+  makeStatic(panel, "不可透明：", 170, 9, 70, 20);
+  pickerWithTransparent =
+      createColourPicker(panel, kPickerWithTransparent, {78, 5, 122, 31}, {AutoColour, true});
+  const HWND other = createColourPicker(panel, kPickerWithoutTransparent, {244, 5, 288, 31},
                                         {rgb(0x00, 0x88, 0xFF), false});
-  const HWND linked = createHyperlinkLabel(window, kLabelWithTarget, {16, 100, 168, 116},
+  const HWND linked = createHyperlinkLabel(window, kLabelWithTarget, {8, 100, 178, 116},
                                            "官方网站：127.0.0.1", "http://127.0.0.1:9/");
-  const HWND unlinked = createHyperlinkLabel(window, kLabelWithoutTarget, {180, 100, 340, 116},
+  const HWND unlinked = createHyperlinkLabel(window, kLabelWithoutTarget, {186, 100, 356, 116},
                                              "友情合作：（无地址）", "");
   if (!pickerWithTransparent || !other || !linked || !unlinked) return false;
   for (const HWND control : {pickerWithTransparent, other, linked, unlinked})
@@ -147,6 +151,13 @@ int main(int argc, char** argv) {
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
   SetFocus(pickerWithTransparent);
+  for (const int id :
+       {kPickerWithTransparent, kPickerWithoutTransparent, kLabelWithTarget, kLabelWithoutTarget}) {
+    RECT place;
+    GetWindowRect(controlOf(window, id), &place);
+    std::printf("control %d %ld %ld %ld %ld\n", id, place.left, place.top, place.right,
+                place.bottom);
+  }
   std::printf("ready\n");
   std::fflush(stdout);
   if (openPalette) PostMessageA(window, kOpenPaletteMessage, 0, 0);
