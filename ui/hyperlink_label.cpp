@@ -38,19 +38,25 @@ void paint(HWND label, HDC dc) {
   GetClientRect(label, &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   if (!state) return;
-  char caption[512];
-  const int length = GetWindowTextA(label, caption, sizeof caption);
+  std::string caption(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
+  caption.resize(static_cast<std::size_t>(
+      GetWindowTextA(label, caption.data(), static_cast<int>(caption.size()))));
   const SelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, hyperlinkColourFor(state->pointerOver, state->opened));
-  DrawTextA(dc, caption, length, &client, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  DrawTextA(dc, caption.data(), static_cast<int>(caption.size()), &client,
+            DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
-void onMouseMove(HWND label, LabelState& state, LPARAM lParam) {
+bool insideClient(HWND label, LPARAM lParam) {
   RECT client;
   GetClientRect(label, &client);
   const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  const bool inside = PtInRect(&client, point);
+  return PtInRect(&client, point);
+}
+
+void onMouseMove(HWND label, LabelState& state, LPARAM lParam) {
+  const bool inside = insideClient(label, lParam);
   if (inside && !state.pointerOver) {
     SetCapture(label);
     state.pointerOver = true;
@@ -66,7 +72,12 @@ void onCaptureChanged(HWND label, LabelState& state) {
   InvalidateRect(label, nullptr, FALSE);
 }
 
-void onLeftButtonDown(HWND label, LabelState& state) {
+void onLeftButtonDown(HWND label, LabelState& state, LPARAM lParam) {
+  // While the label holds the capture it also gets presses outside it.
+  if (!insideClient(label, lParam)) {
+    ReleaseCapture();
+    return;
+  }
   state.opened = openHyperlinkTarget(state.target);
   InvalidateRect(label, nullptr, FALSE);
   if (state.opened) UpdateWindow(label);
@@ -111,7 +122,7 @@ LRESULT CALLBACK labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM 
       onCaptureChanged(label, *state);
       return 0;
     case WM_LBUTTONDOWN:
-      onLeftButtonDown(label, *state);
+      onLeftButtonDown(label, *state, lParam);
       return 0;
     default:
       return DefWindowProcA(label, message, wParam, lParam);

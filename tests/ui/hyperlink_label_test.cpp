@@ -35,7 +35,7 @@ class HyperlinkLabelTest : public ::testing::Test {
     ASSERT_TRUE(pumpUntil([&] { return hyperlinkLabelPointerOver(label); }));
   }
   void pointAway() {
-    moveMouse(screenCentre(host.container(), {300, 200, 302, 202}));
+    moveMouse(screenCentre(host.container(), {150, 200, 152, 202}));
     ASSERT_TRUE(pumpUntil([&] { return !hyperlinkLabelPointerOver(label); }));
   }
   void press() {
@@ -108,6 +108,17 @@ TEST_F(HyperlinkLabelTest, TheCaptureTakenAwayEndsThePointerOverState) {
   EXPECT_FALSE(hyperlinkLabelPointerOver(label));
   expectPainted(kBlue);
   ReleaseCapture();
+}
+
+TEST_F(HyperlinkLabelTest, APressOutsideWhileHoldingTheCaptureOpensNothing) {
+  pointAtLabel();
+  // A press that reaches the label through its capture, away from it.
+  SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30, 5));
+  pumpFor(20);
+  EXPECT_EQ(fake.count("shellExecute"), 0);
+  EXPECT_FALSE(hyperlinkLabelPointerOver(label));
+  EXPECT_NE(GetCapture(), label);
+  expectPainted(kBlue);
 }
 
 TEST_F(HyperlinkLabelTest, PressingOpensTheTargetBeforeTheRelease) {
