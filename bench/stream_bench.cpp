@@ -35,11 +35,14 @@ double now() {
   return time.tv_sec + time.tv_nsec / 1e9;
 }
 
-double secondsSince(double start) { return now() - start; }
+double secondsSince(double start) {
+  return now() - start;
+}
 
 int makeText(const char* path, std::size_t mib) {
   // One line: 10 Chinese characters (3 bytes each in UTF-8), ASCII words, CR LF.
-  const std::u8string lineUtf8 = u8"本工具是为了方便 is a tool for 论坛 [b]colour[/b] 彩色的字 x\r\n";
+  const std::u8string lineUtf8 =
+      u8"本工具是为了方便 is a tool for 论坛 [b]colour[/b] 彩色的字 x\r\n";
   const std::string line(lineUtf8.begin(), lineUtf8.end());
   std::FILE* out = std::fopen(path, "wb");
   if (!out) return 1;

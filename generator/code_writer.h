@@ -114,10 +114,10 @@ class CodeWriter {
   std::uint32_t index_ = 0;  // coloured pieces written
   std::uint32_t step_ = 0;
   std::uint32_t nextStepAt_ = 0;
-  ColourRef colour_ = 0;     // step_'s colour
-  char tag_[32] = {};        // the opening tag of colour_
+  ColourRef colour_ = 0;  // step_'s colour
+  char tag_[32] = {};     // the opening tag of colour_
   std::size_t tagSize_ = 0;
-  char closeTag_[8] = {};    // "[/color]" or "</span>"
+  char closeTag_[8] = {};  // "[/color]" or "</span>"
   std::size_t closeSize_ = 0;
   bool open_ = false;
   std::uint32_t openStep_ = 0;

@@ -18,14 +18,19 @@ constexpr std::array<ForumLimit, 6> kForums = {{
 
 std::string_view unitName(LengthUnit unit) {
   switch (unit) {
-    case LengthUnit::Chars: return "chars";
-    case LengthUnit::Bytes: return "bytes";
-    case LengthUnit::Utf16Units: return "UTF-16 units";
+    case LengthUnit::Chars:
+      return "chars";
+    case LengthUnit::Bytes:
+      return "bytes";
+    case LengthUnit::Utf16Units:
+      return "UTF-16 units";
   }
   return {};
 }
 
-std::span<const ForumLimit> forumLimits() { return kForums; }
+std::span<const ForumLimit> forumLimits() {
+  return kForums;
+}
 
 const ForumLimit* findForum(std::string_view name) {
   for (const ForumLimit& forum : kForums)
@@ -59,9 +64,12 @@ void CodeLength::add(std::string_view bytes) {
 
 std::uint64_t CodeLength::in(LengthUnit unit) const {
   switch (unit) {
-    case LengthUnit::Chars: return chars_;
-    case LengthUnit::Bytes: return bytes_;
-    case LengthUnit::Utf16Units: return chars_ + extraUtf16_;
+    case LengthUnit::Chars:
+      return chars_;
+    case LengthUnit::Bytes:
+      return bytes_;
+    case LengthUnit::Utf16Units:
+      return chars_ + extraUtf16_;
   }
   return 0;
 }

@@ -26,7 +26,7 @@ enum class CodeFormat { BBCode, Html };
 
 struct GradientStyle {
   std::vector<ColourStop> stops = {{0x000000}, {0xFFFFFF}};  // two or more
-  bool reachEnd = false;   // the last coloured piece takes the last stop's colour
+  bool reachEnd = false;  // the last coloured piece takes the last stop's colour
   Blend blend = Blend::Rgb;
   bool skipSpace = false;  // white space outside any tag, taking no step
   bool merge = false;      // neighbouring pieces of one colour share a tag

@@ -7,7 +7,9 @@
 
 namespace tessaly {
 
-bool graphemeCuttingAvailable() { return true; }
+bool graphemeCuttingAvailable() {
+  return true;
+}
 
 struct GraphemeCutter::State {
   UBreakIterator* breaks = nullptr;

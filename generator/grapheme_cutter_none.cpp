@@ -5,7 +5,9 @@
 
 namespace tessaly {
 
-bool graphemeCuttingAvailable() { return false; }
+bool graphemeCuttingAvailable() {
+  return false;
+}
 
 struct GraphemeCutter::State {};
 

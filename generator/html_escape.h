@@ -10,11 +10,16 @@ namespace tessaly {
 // (those start at 0x40), nor part of a UTF-8 sequence.
 constexpr std::string_view htmlEscapeOf(char byte) {
   switch (byte) {
-    case '&': return "&amp;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '"': return "&quot;";
-    default: return {};
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '"':
+      return "&quot;";
+    default:
+      return {};
   }
 }
 

@@ -20,8 +20,7 @@ std::span<const GradientPreset> gradientPresets() {
   static const std::vector<GradientPreset> presets = {
       {"rainbow", "red, orange, yellow, green, cyan, blue, violet",
        stopsOf({0xFF0000, 0xFF8000, 0xFFFF00, 0x00C000, 0x00C0FF, 0x0040FF, 0x8000FF})},
-      {"sunset", "deep violet through rose to warm gold",
-       stopsOf({0x3A1C71, 0xD76D77, 0xFFAF7B})},
+      {"sunset", "deep violet through rose to warm gold", stopsOf({0x3A1C71, 0xD76D77, 0xFFAF7B})},
       {"ocean", "light sea blue to deep navy", stopsOf({0x00C6FF, 0x0072FF, 0x002A6E})},
       {"forest", "pine to spring green", stopsOf({0x0B3D20, 0x2E8B57, 0x9ACD32})},
       {"fire", "yellow through orange to red", stopsOf({0xFFE000, 0xFF7A00, 0xD00000})},

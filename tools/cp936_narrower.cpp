@@ -18,11 +18,12 @@ std::optional<std::size_t> Cp936Narrower::narrow(std::string_view utf8, std::str
     }
     // Two- and three-byte forms are checked here as findInvalidUtf8 checks them;
     // anything else goes to findInvalidUtf8 itself.
-    const bool two = lead >= 0xC2 && lead <= 0xDF && i + 1 < utf8.size() &&
-                     (byte(i + 1) & 0xC0) == 0x80;
+    const bool two =
+        lead >= 0xC2 && lead <= 0xDF && i + 1 < utf8.size() && (byte(i + 1) & 0xC0) == 0x80;
     const bool three = lead >= 0xE0 && lead <= 0xEF && i + 2 < utf8.size() &&
                        (byte(i + 1) & 0xC0) == 0x80 && (byte(i + 2) & 0xC0) == 0x80 &&
-                       (lead != 0xE0 || byte(i + 1) >= 0xA0) && (lead != 0xED || byte(i + 1) <= 0x9F);
+                       (lead != 0xE0 || byte(i + 1) >= 0xA0) &&
+                       (lead != 0xED || byte(i + 1) <= 0x9F);
     if (!two && !three) {
       out.resize(to - out.data());
       if (const auto bad = findInvalidUtf8(utf8.substr(i))) {
@@ -34,9 +35,9 @@ std::optional<std::size_t> Cp936Narrower::narrow(std::string_view utf8, std::str
       return i;
     }
     const std::size_t length = two ? 2 : 3;
-    const unsigned codePoint = length == 2 ? (lead & 0x1F) << 6 | (byte(i + 1) & 0x3F)
-                                           : (lead & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 |
-                                                 (byte(i + 2) & 0x3F);
+    const unsigned codePoint =
+        length == 2 ? (lead & 0x1F) << 6 | (byte(i + 1) & 0x3F)
+                    : (lead & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F);
     Entry& entry = table_[codePoint];
     if (entry.state == 0) {
       const Conversion one = utf8ToCp936(utf8.substr(i, length));

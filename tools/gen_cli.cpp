@@ -40,7 +40,7 @@ int badInput(std::ostream& err, const TextError& error) {
 struct TextCounts {
   std::uint64_t characters = 0;  // code points in grapheme mode, else display characters
   std::uint64_t pieces = 0;
-  std::uint64_t coloured = 0;    // pieces that take a colour step
+  std::uint64_t coloured = 0;  // pieces that take a colour step
 };
 
 class StreamSink : public CodeSink {
@@ -90,7 +90,8 @@ class Generation {
         input_(input),
         chunkBytes_(chunkBytes),
         mode_(options.unicode ? InputMode::Graphemes
-                              : options.raw ? InputMode::Raw : InputMode::Utf8),
+              : options.raw   ? InputMode::Raw
+                              : InputMode::Utf8),
         pieceEncoding_(options.unicode ? TextEncoding::Utf8 : TextEncoding::Cp936),
         outputEncoding_(options.raw ? TextEncoding::Cp936 : TextEncoding::Utf8) {}
 
@@ -113,11 +114,12 @@ class Generation {
     // sign, 0x80) with the next byte, as the window does; where the pair is no
     // character, the piece has no UTF-8 form.
     if (unencodable)
-      return TextError{badPiece, "", "character " + std::to_string(badPiece) +
-                                         " of the text pairs with the next byte into no "
-                                         "character of code page 936 (as a euro sign followed by "
-                                         "a Chinese character does), so it can't be written as "
-                                         "UTF-8; --raw writes the bytes as they are"};
+      return TextError{badPiece, "",
+                       "character " + std::to_string(badPiece) +
+                           " of the text pairs with the next byte into no "
+                           "character of code page 936 (as a euro sign followed by "
+                           "a Chinese character does), so it can't be written as "
+                           "UTF-8; --raw writes the bytes as they are"};
     return std::nullopt;
   }
 
@@ -267,7 +269,8 @@ int runTessalyGen(const std::vector<std::string>& args, ToolStreams io) {
     }
     if (options.stats) {
       io.err << "characters " << counts.characters << ", pieces " << counts.pieces
-             << ", colour steps " << (steps ? *steps : std::max<std::uint32_t>(coloured, coloured ? 1 : 0))
+             << ", colour steps "
+             << (steps ? *steps : std::max<std::uint32_t>(coloured, coloured ? 1 : 0))
              << ", code bytes " << measured.length.in(LengthUnit::Bytes) << ", code characters "
              << measured.length.in(LengthUnit::Chars) << '\n';
     }

@@ -80,7 +80,9 @@ std::optional<int> parsePlace(std::string_view text) {
 
 }  // namespace
 
-std::string_view genUsage() { return {reinterpret_cast<const char*>(kUsage), sizeof kUsage - 1}; }
+std::string_view genUsage() {
+  return {reinterpret_cast<const char*>(kUsage), sizeof kUsage - 1};
+}
 
 std::optional<LengthLimit> parseLimit(std::string_view text) {
   LengthUnit unit = LengthUnit::Chars;
@@ -160,7 +162,8 @@ std::optional<std::string> parseGenOptions(const std::vector<std::string>& args,
       if (i + 1 < args.size()) return args[++i];
       return std::nullopt;
     };
-    const auto flag = [name = name, inlineValue = inlineValue](bool& target) -> std::optional<std::string> {
+    const auto flag = [name = name,
+                       inlineValue = inlineValue](bool& target) -> std::optional<std::string> {
       if (inlineValue) return std::string(name) + " takes no value";
       target = true;
       return std::nullopt;
@@ -222,7 +225,8 @@ std::optional<std::string> parseGenOptions(const std::vector<std::string>& args,
       const ForumLimit* known = text ? findForum(*text) : nullptr;
       if (!known) {
         std::string names;
-        for (const ForumLimit& f : forumLimits()) names += (names.empty() ? "" : ", ") + std::string(f.name);
+        for (const ForumLimit& f : forumLimits())
+          names += (names.empty() ? "" : ", ") + std::string(f.name);
         return "unknown forum '" + text.value_or("") + "' for --forum: give one of " + names;
       }
       forum = *text;

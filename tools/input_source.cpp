@@ -24,7 +24,8 @@ InputSource::InputSource(std::istream& in) : in_(&in) {
   std::string buffer(1 << 16, '\0');
   while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
     spool_->write(buffer.data(), in.gcount());
-  if (in.bad() || !*spool_) throw std::runtime_error("can't make a temporary copy of standard input");
+  if (in.bad() || !*spool_)
+    throw std::runtime_error("can't make a temporary copy of standard input");
   in_ = spool_.get();
   start_ = 0;
   rewind();

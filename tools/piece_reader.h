@@ -48,8 +48,8 @@ std::optional<TextError> forEachPiece(InputSource& source, InputMode mode, std::
   };
   Cp936Narrower narrower;
   std::vector<char> buffer(chunkBytes < 1 ? 1 : chunkBytes);
-  std::string raw;     // input bytes not yet converted
-  std::string pieces;  // converted text not yet cut
+  std::string raw;            // input bytes not yet converted
+  std::string pieces;         // converted text not yet cut
   std::size_t rawOffset = 0;  // of raw's first byte in the input
   for (bool end = false; !end;) {
     const std::size_t got = source.read(buffer.data(), buffer.size());
@@ -63,10 +63,12 @@ std::optional<TextError> forEachPiece(InputSource& source, InputMode mode, std::
     const std::string_view part(raw.data(), usable);
     if (mode == InputMode::Utf8) {
       std::string what;
-      if (const auto bad = narrower.narrow(part, pieces, what)) return TextError{rawOffset + *bad, what};
+      if (const auto bad = narrower.narrow(part, pieces, what))
+        return TextError{rawOffset + *bad, what};
     } else {
       if (mode == InputMode::Graphemes)
-        if (const auto bad = findInvalidUtf8(part)) return TextError{rawOffset + *bad, "not valid UTF-8"};
+        if (const auto bad = findInvalidUtf8(part))
+          return TextError{rawOffset + *bad, "not valid UTF-8"};
       pieces.append(part);
     }
     raw.erase(0, usable);

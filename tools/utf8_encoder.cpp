@@ -15,7 +15,8 @@ std::string_view Utf8Encoder::encode(std::string_view piece) {
   if (entry.state == 0) {
     const Conversion converted = cp936ToUtf8(piece);
     entry.state = 2;
-    if (!converted.error && !converted.bytes.empty() && converted.bytes.size() <= entry.bytes.size()) {
+    if (!converted.error && !converted.bytes.empty() &&
+        converted.bytes.size() <= entry.bytes.size()) {
       std::memcpy(entry.bytes.data(), converted.bytes.data(), converted.bytes.size());
       entry.size = static_cast<std::uint8_t>(converted.bytes.size());
       entry.state = 1;

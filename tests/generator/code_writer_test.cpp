@@ -26,7 +26,8 @@ std::string withoutTags(const std::string& code) {
 
 std::size_t tagsIn(const std::string& code) {
   std::size_t count = 0;
-  for (std::size_t at = code.find("[color="); at != std::string::npos; at = code.find("[color=", at + 1))
+  for (std::size_t at = code.find("[color="); at != std::string::npos;
+       at = code.find("[color=", at + 1))
     ++count;
   return count;
 }
@@ -76,14 +77,14 @@ TEST(HtmlFormat, EscapesTheTextSoNoInputAddsMarkup) {
             "<span style=\"color:#7F7F7F\">&gt;</span><span style=\"color:#BFBFBF\">&quot;</span>");
   const std::string hostile = "</span><script>alert(\"x\")</script><b onclick=\"y\">&amp;";
   const std::string code = styledCode(hostile, style);
-  const std::string markupFree = std::regex_replace(
-      code, std::regex(R"(<span style="color:#[0-9A-F]{6}">|</span>)"), "");
+  const std::string markupFree =
+      std::regex_replace(code, std::regex(R"(<span style="color:#[0-9A-F]{6}">|</span>)"), "");
   EXPECT_EQ(markupFree.find_first_of("<>\""), std::string::npos) << markupFree;
   EXPECT_EQ(std::regex_replace(
-                std::regex_replace(std::regex_replace(std::regex_replace(markupFree,
-                                                                         std::regex("&lt;"), "<"),
-                                                      std::regex("&gt;"), ">"),
-                                   std::regex("&quot;"), "\""),
+                std::regex_replace(
+                    std::regex_replace(std::regex_replace(markupFree, std::regex("&lt;"), "<"),
+                                       std::regex("&gt;"), ">"),
+                    std::regex("&quot;"), "\""),
                 std::regex("&amp;"), "&"),
             hostile);
 }

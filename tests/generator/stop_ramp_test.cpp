@@ -37,7 +37,9 @@ TEST(StyledCode, TwoStopsGiveTheWindowsCodeByteForByte) {
   };
   const std::string longText(5000, 'x');
   const Case cases[] = {
-      {"A\xD6\xD0" "B", rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0)},
+      {"A\xD6\xD0"
+       "B",
+       rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0)},
       {std::string(22, 'a'), rgb(0, 0, 0), rgb(30, 0, 0)},  // the double-rounded step
       {"a\r\n b \xA1\xA1[b]", rgb(255, 255, 255), rgb(0, 0, 0)},
       {"x\xFF", AutoColour, 0x7F123456},  // bits 24-31 ignored, lone lead byte
@@ -45,8 +47,8 @@ TEST(StyledCode, TwoStopsGiveTheWindowsCodeByteForByte) {
   };
   for (const Case& c : cases) {
     const std::string expected(generateGradient(c.text, c.from, c.to).code.view());
-    for (const auto& stops : std::vector<std::vector<ColourStop>>{
-             {{c.from}, {c.to}}, {{c.from, 0}, {c.to, kRampEnd}}})
+    for (const auto& stops :
+         std::vector<std::vector<ColourStop>>{{{c.from}, {c.to}}, {{c.from, 0}, {c.to, kRampEnd}}})
       EXPECT_EQ(styledCode(c.text, stopsStyle(stops)), expected) << c.text.substr(0, 20);
   }
 }
@@ -87,9 +89,9 @@ TEST(StopRamp, RgbChannelsAreFlooredExactFractionsAndMonotonicPerSegment) {
   for (std::uint32_t t = 0; t < steps; ++t) {
     // u = t / steps; the first segment ends at 0.4.
     const bool first = t * 10000ull < 4000ull * steps;
-    const auto [num, den] = first ? std::pair<long long, long long>(t * 10000ll, 4000ll * steps)
-                                  : std::pair<long long, long long>(t * 10000ll - 4000ll * steps,
-                                                                    6000ll * steps);
+    const auto [num, den] =
+        first ? std::pair<long long, long long>(t * 10000ll, 4000ll * steps)
+              : std::pair<long long, long long>(t * 10000ll - 4000ll * steps, 6000ll * steps);
     const int a = first ? 10 : 250, b = first ? 250 : 0;
     const long long scaled = (b - a) * num;
     const long long floorQuotient = scaled >= 0 ? scaled / den : -((-scaled + den - 1) / den);

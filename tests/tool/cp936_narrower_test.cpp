@@ -12,7 +12,9 @@
 namespace tessaly {
 namespace {
 
-std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 TEST(Cp936Narrower, GivesThePlatformConvertersBytesAndTheFirstProblem) {
   struct Case {

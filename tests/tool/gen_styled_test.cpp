@@ -18,7 +18,9 @@
 namespace tessaly {
 namespace {
 
-std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 struct ToolRun {
   int exitCode;
@@ -72,8 +74,9 @@ TEST(Streaming, DefaultOutputEqualsTheInMemoryCodeForEveryChunkSize) {
         generateGradient(cp936, rgb(0x12, 0x80, 0xFF), rgb(0xFF, 0x20, 0)).code.view());
     // Every small chunk size on the short texts; the long one only a few, as
     // each chunk costs a conversion (slow under Wine).
-    const std::vector<std::size_t> chunks =
-        text.size() > 100 ? std::vector<std::size_t>{7, 4096} : std::vector<std::size_t>{1, 2, 3, 7, 4096};
+    const std::vector<std::size_t> chunks = text.size() > 100
+                                                ? std::vector<std::size_t>{7, 4096}
+                                                : std::vector<std::size_t>{1, 2, 3, 7, 4096};
     for (const std::size_t chunk : chunks) {
       const ToolRun r = run({"--from", "1280FF", "--to", "FF2000"}, text, chunk);
       EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -176,9 +179,8 @@ TEST(Options, PresetListNamesEveryPreset) {
 TEST(Stats, TellsCharactersPiecesAndCodeLengthOnStandardError) {
   const ToolRun r = run({"--stats", utf8(u8"a中")});
   EXPECT_EQ(r.out, utf8(u8"[color=#000000]a[/color][color=#7F7F7F]中[/color]"));
-  EXPECT_EQ(r.err,
-            "characters 2, pieces 2, colour steps 2, code bytes " + std::to_string(r.out.size()) +
-                ", code characters 48\n");
+  EXPECT_EQ(r.err, "characters 2, pieces 2, colour steps 2, code bytes " +
+                       std::to_string(r.out.size()) + ", code characters 48\n");
 }
 
 TEST(Limit, OverTheLimitSaysByHowMuchAndWritesNothing) {
@@ -193,12 +195,16 @@ TEST(Limit, OverTheLimitSaysByHowMuchAndWritesNothing) {
       {{"--limit", "48", utf8(u8"a中")}, 0, ""},
       {{"--limit", "48chars", utf8(u8"a中")}, 0, ""},
       {{"--limit", "47", utf8(u8"a中")}, 3, "the code is 48 chars, 1 over the limit of 47 chars"},
-      {{"--limit", "49bytes", utf8(u8"a中")}, 3, "the code is 50 bytes, 1 over the limit of 49 bytes"},
+      {{"--limit", "49bytes", utf8(u8"a中")},
+       3,
+       "the code is 50 bytes, 1 over the limit of 49 bytes"},
       {{"--limit", "50bytes", utf8(u8"a中")}, 0, ""},
       {{"--raw", "--limit", "49bytes"}, 0, "", "a\xD6\xD0"},  // code page 936: 2 bytes for 中
-      {{"--forum", "vbulletin", std::string(500, 'x')}, 3,
+      {{"--forum", "vbulletin", std::string(500, 'x')},
+       3,
        "the code is 12000 chars, 2000 over the limit of 10000 chars (vbulletin's default)"},
-      {{"--forum", "nodebb", std::string(1400, 'x')}, 3,
+      {{"--forum", "nodebb", std::string(1400, 'x')},
+       3,
        "the code is 33600 UTF-16 units, 833 over the limit of 32767 UTF-16 units (nodebb's"},
   };
   for (const Case& c : cases) {
@@ -216,7 +222,8 @@ TEST(Limit, OverTheLimitLeavesAnOutputFileAsItWas) {
                     ("tessaly-gen-limit-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
   std::ofstream(path) << "old";
   const auto pathText = path.u8string();
-  const ToolRun r = run({"--limit", "10", "-o", std::string(pathText.begin(), pathText.end()), "abc"});
+  const ToolRun r =
+      run({"--limit", "10", "-o", std::string(pathText.begin(), pathText.end()), "abc"});
   EXPECT_EQ(r.exitCode, kExitTooLong);
   std::ifstream in(path);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
@@ -341,9 +348,11 @@ TEST(Errors, BadValuesAndContradictionsExitTwoNamingTheCulprits) {
       {{"--forum", "myspace"}, "unknown forum 'myspace' for --forum: give one of phpbb,"},
       {{"--merge=yes"}, "--merge takes no value"},
       {{"--fit"}, "--fit needs --limit or --forum"},
-      {{"--stops", "FF0000,0000FF", "--from", "00FF00"}, "--stops and --from can't be used together"},
+      {{"--stops", "FF0000,0000FF", "--from", "00FF00"},
+       "--stops and --from can't be used together"},
       {{"--to", "00FF00", "--stops", "FF0000,0000FF"}, "--stops and --to can't be used together"},
-      {{"--preset", "ocean", "--stops", "FF0000,0000FF"}, "--preset and --stops can't be used together"},
+      {{"--preset", "ocean", "--stops", "FF0000,0000FF"},
+       "--preset and --stops can't be used together"},
       {{"--preset", "ocean", "--from", "FF0000"}, "--preset and --from can't be used together"},
       {{"--forum", "phpbb", "--limit", "100"}, "--forum and --limit can't be used together"},
       {{"--unicode", "--raw"}, "--unicode and --raw can't be used together"},
