@@ -7,7 +7,8 @@ namespace {
 
 // Resources live as long as the module: nothing to release.
 std::string_view resourceBytes(int id) {
-  const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  const HRSRC found =
+      FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
   if (!found) return {};
   const HGLOBAL loaded = LoadResource(nullptr, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -17,7 +18,9 @@ std::string_view resourceBytes(int id) {
 
 }  // namespace
 
-std::string_view engineLibraryImage() { return resourceBytes(kEngineImageResource); }
+std::string_view engineLibraryImage() {
+  return resourceBytes(kEngineImageResource);
+}
 
 std::string_view builtinSkin(int number) {
   if (number < 1 || number > kSkinCount) return {};

@@ -33,7 +33,8 @@ class FixedText {
 
 }  // namespace
 
-std::size_t formatFatalReport(std::span<char> out, std::optional<int> number, std::string_view message) {
+std::size_t formatFatalReport(std::span<char> out, std::optional<int> number,
+                              std::string_view message) {
   FixedText text(out);
   text << "运行时出错!\r\n\r\n";
   if (number) {
@@ -62,10 +63,13 @@ void fatalOutOfMemory(std::size_t bytes) {
   // The size as asked for, in full: a request beyond the range of an int is
   // not shown as a negative or cut number.
   char message[64];
-  std::snprintf(message, sizeof message, "分配 %llu 字节内存失败!", static_cast<unsigned long long>(bytes));
+  std::snprintf(message, sizeof message, "分配 %llu 字节内存失败!",
+                static_cast<unsigned long long>(bytes));
   fatalError(std::nullopt, message);
 }
 
-void fatalStartWindow() { fatalError(std::nullopt, "载入启动窗口失败"); }
+void fatalStartWindow() {
+  fatalError(std::nullopt, "载入启动窗口失败");
+}
 
 }  // namespace tessaly

@@ -16,7 +16,8 @@ inline constexpr int kStackErrorNumber = 6;
 
 // Writes the report's text into `out` (NUL-terminated, cut to fit); returns
 // its length.
-std::size_t formatFatalReport(std::span<char> out, std::optional<int> number, std::string_view message);
+std::size_t formatFatalReport(std::span<char> out, std::optional<int> number,
+                              std::string_view message);
 
 [[noreturn]] void fatalError(std::optional<int> number, std::string_view message);
 

@@ -3,4 +3,6 @@
 
 #include "app/program_entry.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { tessaly::runProgram(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  tessaly::runProgram(instance);
+}

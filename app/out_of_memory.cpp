@@ -17,34 +17,72 @@ void* allocate(std::size_t bytes) {
 }
 
 void* allocateAligned(std::size_t bytes, std::align_val_t alignment) {
-  if (void* memory = _aligned_malloc(bytes ? bytes : 1, static_cast<std::size_t>(alignment))) return memory;
+  if (void* memory = _aligned_malloc(bytes ? bytes : 1, static_cast<std::size_t>(alignment)))
+    return memory;
   tessaly::fatalOutOfMemory(bytes);
 }
 
 }  // namespace
 
-void* operator new(std::size_t bytes) { return allocate(bytes); }
-void* operator new[](std::size_t bytes) { return allocate(bytes); }
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept { return allocate(bytes); }
-void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept { return allocate(bytes); }
-void* operator new(std::size_t bytes, std::align_val_t alignment) { return allocateAligned(bytes, alignment); }
-void* operator new[](std::size_t bytes, std::align_val_t alignment) { return allocateAligned(bytes, alignment); }
+void* operator new(std::size_t bytes) {
+  return allocate(bytes);
+}
+void* operator new[](std::size_t bytes) {
+  return allocate(bytes);
+}
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
+  return allocate(bytes);
+}
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept {
+  return allocate(bytes);
+}
+void* operator new(std::size_t bytes, std::align_val_t alignment) {
+  return allocateAligned(bytes, alignment);
+}
+void* operator new[](std::size_t bytes, std::align_val_t alignment) {
+  return allocateAligned(bytes, alignment);
+}
 void* operator new(std::size_t bytes, std::align_val_t alignment, const std::nothrow_t&) noexcept {
   return allocateAligned(bytes, alignment);
 }
-void* operator new[](std::size_t bytes, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+void* operator new[](std::size_t bytes, std::align_val_t alignment,
+                     const std::nothrow_t&) noexcept {
   return allocateAligned(bytes, alignment);
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
-void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
-void operator delete(void* memory, std::align_val_t) noexcept { _aligned_free(memory); }
-void operator delete[](void* memory, std::align_val_t) noexcept { _aligned_free(memory); }
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { _aligned_free(memory); }
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { _aligned_free(memory); }
-void operator delete(void* memory, std::align_val_t, const std::nothrow_t&) noexcept { _aligned_free(memory); }
-void operator delete[](void* memory, std::align_val_t, const std::nothrow_t&) noexcept { _aligned_free(memory); }
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, std::align_val_t) noexcept {
+  _aligned_free(memory);
+}
+void operator delete[](void* memory, std::align_val_t) noexcept {
+  _aligned_free(memory);
+}
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+  _aligned_free(memory);
+}
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
+  _aligned_free(memory);
+}
+void operator delete(void* memory, std::align_val_t, const std::nothrow_t&) noexcept {
+  _aligned_free(memory);
+}
+void operator delete[](void* memory, std::align_val_t, const std::nothrow_t&) noexcept {
+  _aligned_free(memory);
+}

@@ -17,7 +17,9 @@ namespace {
 // The size asked for is not known once a std::bad_alloc is thrown (only an
 // array size too large to compute throws one: the program's own operator new
 // reports directly); the report then names the largest size.
-[[noreturn]] void reportBadAlloc() { fatalOutOfMemory(static_cast<std::size_t>(-1)); }
+[[noreturn]] void reportBadAlloc() {
+  fatalOutOfMemory(static_cast<std::size_t>(-1));
+}
 
 // Anything that escapes, also through a window procedure or a noexcept
 // boundary, ends here; out of memory gets its report.

@@ -20,8 +20,10 @@ void supportPrompt() {
       platform().shellExecute(owner, "open", address.c_str(), SW_SHOWNORMAL);
       return;
     }
-    case MessageBoxAnswer::No: endProgramAtOnce(0);
-    default: return;  // no box could be shown
+    case MessageBoxAnswer::No:
+      endProgramAtOnce(0);
+    default:
+      return;  // no box could be shown
   }
 }
 

@@ -8,7 +8,8 @@
 // windows, now and later. `password` is accepted for compatibility: skins
 // are not encrypted. 1 on success; 0, with nothing changed, where the file
 // is missing or not a valid skin.
-extern "C" __declspec(dllexport) int __stdcall Skin_AttachEx(const char* skinPath, const char* password) {
+extern "C" __declspec(dllexport) int __stdcall Skin_AttachEx(const char* skinPath,
+                                                             const char* password) {
   (void)password;
   try {
     const auto skin = tessaly::skin::readSkinFile(skinPath);

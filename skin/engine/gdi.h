@@ -41,7 +41,8 @@ class WindowDc {
 // Selects an object into a DC for the scope.
 class Selection {
  public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  Selection(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
   ~Selection() {
     if (previous_) SelectObject(dc_, previous_);
   }
@@ -67,7 +68,8 @@ class BackBuffer {
   bool ok() const { return dc_ && bitmap_; }
   HDC dc() const { return dc_.get(); }
   void show() const {
-    BitBlt(target_, area_.left, area_.top, width(), height(), dc_.get(), area_.left, area_.top, SRCCOPY);
+    BitBlt(target_, area_.left, area_.top, width(), height(), dc_.get(), area_.left, area_.top,
+           SRCCOPY);
   }
 
  private:

@@ -40,7 +40,8 @@ void roundedOutline(HDC dc, const RECT& area, COLORREF colour, int radius) {
     Rectangle(dc, area.left, area.top, area.right, area.bottom);
 }
 
-void drawText(HDC dc, const std::string& text, RECT area, HFONT font, COLORREF colour, UINT format) {
+void drawText(HDC dc, const std::string& text, RECT area, HFONT font, COLORREF colour,
+              UINT format) {
   const Selection useFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
@@ -50,7 +51,8 @@ void drawText(HDC dc, const std::string& text, RECT area, HFONT font, COLORREF c
 // Centres multi-line text vertically: DrawText does that for one line only.
 void drawCentredText(HDC dc, const std::string& text, RECT area, HFONT font, COLORREF colour,
                      bool multiline) {
-  if (!multiline) return drawText(dc, text, area, font, colour, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (!multiline)
+    return drawText(dc, text, area, font, colour, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   RECT measure = area;
   {
     const Selection useFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
@@ -88,13 +90,15 @@ void paintPushButton(HDC target, const RECT& area, const Skin& skin, const Butto
     fillGradient(dc, area, top, bottom);
     SelectClipRgn(dc, nullptr);
   }
-  roundedOutline(dc, area, look.focused ? mix(skin.buttonBorder, skin.buttonText, 40) : skin.buttonBorder,
+  roundedOutline(dc, area,
+                 look.focused ? mix(skin.buttonBorder, skin.buttonText, 40) : skin.buttonBorder,
                  radius);
 
   RECT text = area;
   InflateRect(&text, -3, -2);
   if (look.pressed) OffsetRect(&text, 1, 1);
-  const COLORREF colour = look.enabled ? skin.buttonText : mix(skin.buttonText, skin.buttonFace, 55);
+  const COLORREF colour =
+      look.enabled ? skin.buttonText : mix(skin.buttonText, skin.buttonFace, 55);
   drawCentredText(dc, look.text, text, look.font, colour, look.multiline);
   if (look.focused) {
     RECT focus = area;
@@ -120,7 +124,8 @@ void paintCheckBox(HDC target, const RECT& area, const Skin& skin, const CheckBo
   if (look.checked) {
     const Pen pen(CreatePen(PS_SOLID, 2, skin.checkBoxTick));
     const Selection usePen(dc, pen.get());
-    const POINT tick[] = {{box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}};
+    const POINT tick[] = {
+        {box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}};
     Polyline(dc, tick, 3);
   }
 
@@ -166,7 +171,8 @@ void paintGroupBox(HDC dc, const RECT& area, const Skin& skin, const std::string
   RECT measured = text;
   {
     const Selection useFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &measured,
+              DT_SINGLELINE | DT_CALCRECT);
   }
   RECT gap{text.left - 2, text.top, std::min(text.right, measured.right + 2), text.bottom};
   fill(dc, gap, skin.windowFace);
@@ -237,7 +243,8 @@ void paintFrameAndCaption(HWND window, const Skin& skin) {
     if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
     if (icon) {
       const int size = std::min(16, barHeight - 2);
-      DrawIconEx(dc, bar.left + 2, bar.top + (barHeight - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, bar.left + 2, bar.top + (barHeight - size) / 2, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
       textLeft = bar.left + size + 6;
     }
   }

@@ -50,7 +50,8 @@ std::string className(HWND window) {
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
          });
 }
 
@@ -59,16 +60,18 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 // their background through the parent's WM_CTLCOLORSTATIC instead.
 bool isSystemClass(std::string_view name) {
   static constexpr std::array<std::string_view, 16> kSystem = {
-      "Edit", "ListBox", "ComboBox", "ComboLBox", "ScrollBar", "RichEdit", "RICHEDIT", "msctls_",
-      "Sys", "ToolbarWindow32", "tooltips_class32", "ReBarWindow32", "#32768", "MDIClient", "Static",
-      "IME"};
+      "Edit",      "ListBox",         "ComboBox",         "ComboLBox",
+      "ScrollBar", "RichEdit",        "RICHEDIT",         "msctls_",
+      "Sys",       "ToolbarWindow32", "tooltips_class32", "ReBarWindow32",
+      "#32768",    "MDIClient",       "Static",           "IME"};
   return std::any_of(kSystem.begin(), kSystem.end(),
                      [&](std::string_view prefix) { return startsWithNoCase(name, prefix); });
 }
 
 // A button the program subclassed itself draws itself: leave it.
 bool isProgramSubclassed(HWND window) {
-  return GetWindowLongPtrA(window, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  return GetWindowLongPtrA(window, GWLP_WNDPROC) !=
+         static_cast<LONG_PTR>(GetClassLongPtrA(window, GCLP_WNDPROC));
 }
 
 // The role of a window about to be skinned; 0 for windows left alone.
@@ -81,17 +84,22 @@ DWORD_PTR roleFor(HWND window, bool justCreated) {
   }
   if (startsWithNoCase(name, "Button") && name.size() == 6) {
     switch (style & BS_TYPEMASK) {
-      case BS_GROUPBOX: return static_cast<DWORD_PTR>(Role::GroupBox);
+      case BS_GROUPBOX:
+        return static_cast<DWORD_PTR>(Role::GroupBox);
       case BS_PUSHBUTTON:
       case BS_DEFPUSHBUTTON:
-        return !justCreated && isProgramSubclassed(window) ? 0 : static_cast<DWORD_PTR>(Role::PushButton);
+        return !justCreated && isProgramSubclassed(window)
+                   ? 0
+                   : static_cast<DWORD_PTR>(Role::PushButton);
       case BS_CHECKBOX:
       case BS_AUTOCHECKBOX:
       case BS_3STATE:
       case BS_AUTO3STATE:
         if (style & BS_PUSHLIKE) return 0;
-        return !justCreated && isProgramSubclassed(window) ? 0 : static_cast<DWORD_PTR>(Role::CheckBox);
-      default: return 0;  // radio buttons, owner-drawn and the rest keep their looks
+        return !justCreated && isProgramSubclassed(window) ? 0
+                                                           : static_cast<DWORD_PTR>(Role::CheckBox);
+      default:
+        return 0;  // radio buttons, owner-drawn and the rest keep their looks
     }
   }
   return isSystemClass(name) ? 0 : static_cast<DWORD_PTR>(Role::Custom);
@@ -108,11 +116,15 @@ std::optional<Role> roleOf(HWND window) {
   return static_cast<Role>(found->second);
 }
 
-bool hasChildren(HWND window) { return GetWindow(window, GW_CHILD) != nullptr; }
+bool hasChildren(HWND window) {
+  return GetWindow(window, GW_CHILD) != nullptr;
+}
 
 // A program-drawn plain window with children is a container; one without,
 // that takes no focus and isn't see-through, a label.
-bool isContainer(HWND window) { return hasChildren(window); }
+bool isContainer(HWND window) {
+  return hasChildren(window);
+}
 bool isLabel(HWND window) {
   return !hasChildren(window) && !(GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) &&
          !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
@@ -124,7 +136,9 @@ COLORREF faceOf(HWND window) {
   if (role == Role::Custom && isContainer(window)) return current.containerFace;
   return current.windowFace;
 }
-COLORREF faceBehind(HWND window) { return faceOf(GetParent(window)); }
+COLORREF faceBehind(HWND window) {
+  return faceOf(GetParent(window));
+}
 
 HBRUSH faceBrush(HWND window) {
   return roleOf(window) == Role::Custom && isContainer(window) ? containerFaceBrush.get()
@@ -137,17 +151,22 @@ RECT clientArea(HWND window) {
   return area;
 }
 
-void redrawNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void redrawNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 std::string windowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   if (length <= 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(window, text.data(), length + 1))));
+  text.resize(
+      static_cast<std::size_t>(std::max(0, GetWindowTextA(window, text.data(), length + 1))));
   return text;
 }
 
-HFONT fontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)); }
+HFONT fontOf(HWND window) {
+  return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+}
 
 // The text colour the program wants for a control: what its parent sets on
 // the DC in answer to WM_CTLCOLORSTATIC (black unless the program says).
@@ -195,7 +214,8 @@ void paintButtonLike(HWND window, Role role, HDC dc) {
 void paintContainerLike(HWND window, Role role, HDC dc) {
   const RECT area = clientArea(window);
   if (role == Role::GroupBox)
-    paintGroupBox(dc, area, current, windowText(window), fontOf(window), programTextColour(window, dc));
+    paintGroupBox(dc, area, current, windowText(window), fontOf(window),
+                  programTextColour(window, dc));
   else
     paintContainer(dc, area, current);
 }
@@ -227,7 +247,8 @@ void paintContainerWindow(HWND window, Role role) {
 void recolourLabel(HWND window) {
   if (!IsWindowVisible(window)) return;
   const WindowDc dc(window, GetDC(window));
-  if (dc.get()) replaceColour(dc.get(), clientArea(window), GetSysColor(COLOR_BTNFACE), faceBehind(window));
+  if (dc.get())
+    replaceColour(dc.get(), clientArea(window), GetSysColor(COLOR_BTNFACE), faceBehind(window));
 }
 
 // Answers a child's WM_CTLCOLOR*: the program's text colour, the skin's face.
@@ -256,8 +277,10 @@ bool changesButtonLook(UINT message) {
     case WM_LBUTTONDBLCLK:
     case WM_KEYDOWN:
     case WM_KEYUP:
-    case WM_SYSCOLORCHANGE: return true;
-    default: return false;
+    case WM_SYSCOLORCHANGE:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -270,8 +293,10 @@ bool mayRepaintLabel(UINT message) {
     case WM_CAPTURECHANGED:
     case WM_SETTEXT:
     case WM_ENABLE:
-    case WM_TIMER: return true;
-    default: return false;
+    case WM_TIMER:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -284,7 +309,8 @@ LRESULT topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: return controlColour(window, message, wParam, lParam);
+    case WM_CTLCOLORDLG:
+      return controlColour(window, message, wParam, lParam);
     case WM_NCPAINT:
     case WM_NCACTIVATE:
     case WM_SETTEXT:
@@ -295,7 +321,8 @@ LRESULT topLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       if (IsWindow(window)) paintFrameAndCaption(window, current);
       return result;
     }
-    default: return DefSubclassProc(window, message, wParam, lParam);
+    default:
+      return DefSubclassProc(window, message, wParam, lParam);
   }
 }
 
@@ -309,8 +336,11 @@ LRESULT buttonProc(HWND window, Role role, UINT message, WPARAM wParam, LPARAM l
       }
       return 0;
     }
-    case WM_PRINTCLIENT: paintButtonLike(window, role, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_PRINTCLIENT:
+      paintButtonLike(window, role, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
     case WM_MOUSEMOVE: {
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
       if (hotButton != window) {
@@ -339,11 +369,17 @@ LRESULT buttonProc(HWND window, Role role, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT containerProc(HWND window, Role role, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: paintContainerWindow(window, role); return 0;
-    case WM_PRINTCLIENT: paintContainerLike(window, role, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_PAINT:
+      paintContainerWindow(window, role);
+      return 0;
+    case WM_PRINTCLIENT:
+      paintContainerLike(window, role, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return controlColour(window, message, wParam, lParam);
+    case WM_CTLCOLORBTN:
+      return controlColour(window, message, wParam, lParam);
     default: {
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
       if ((message == WM_SETTEXT || message == WM_ENABLE) && IsWindow(window))
@@ -376,11 +412,15 @@ LRESULT CALLBACK skinnedProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   }
   const auto role = static_cast<Role>(roleData);
   switch (role) {
-    case Role::TopLevel: return topLevelProc(window, message, wParam, lParam);
+    case Role::TopLevel:
+      return topLevelProc(window, message, wParam, lParam);
     case Role::PushButton:
-    case Role::CheckBox: return buttonProc(window, role, message, wParam, lParam);
-    case Role::GroupBox: return containerProc(window, role, message, wParam, lParam);
-    case Role::Custom: return customProc(window, message, wParam, lParam);
+    case Role::CheckBox:
+      return buttonProc(window, role, message, wParam, lParam);
+    case Role::GroupBox:
+      return containerProc(window, role, message, wParam, lParam);
+    case Role::Custom:
+      return customProc(window, message, wParam, lParam);
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -412,6 +452,11 @@ bool applyToThread(const Skin& skin) {
     creationHook = SetWindowsHookExA(WH_CBT, onCreation, nullptr, GetCurrentThreadId());
     if (!creationHook) return false;
   }
+  // Windows keep pointing at this module's procedures: once a skin is on,
+  // the module stays loaded until the process ends, whoever releases it.
+  HMODULE self = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                     reinterpret_cast<LPCSTR>(&skinnedProc), &self);
   current = skin;
   windowFaceBrush = std::move(windowFace);
   containerFaceBrush = std::move(containerFace);

@@ -13,46 +13,72 @@ std::uint32_t readLittleEndian(std::string_view bytes, std::size_t at, std::size
 }
 
 void appendLittleEndian(std::string& out, std::uint32_t value, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  for (std::size_t i = 0; i < count; ++i)
+    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 Colour readColour(std::string_view value) {
-  const auto byte = [&](std::size_t i) { return static_cast<Colour>(static_cast<unsigned char>(value[i])); };
+  const auto byte = [&](std::size_t i) {
+    return static_cast<Colour>(static_cast<unsigned char>(value[i]));
+  };
   return byte(0) | (byte(1) << 8) | (byte(2) << 16);
 }
 
 // Where each colour tag's value goes.
 Colour* colourField(Skin& skin, Tag tag) {
   switch (tag) {
-    case Tag::WindowFace: return &skin.windowFace;
-    case Tag::Frame: return &skin.frame;
-    case Tag::Caption: return &skin.caption;
-    case Tag::CaptionText: return &skin.captionText;
-    case Tag::ContainerFace: return &skin.containerFace;
-    case Tag::ContainerFrame: return &skin.containerFrame;
-    case Tag::ButtonFace: return &skin.buttonFace;
-    case Tag::ButtonFaceBottom: return &skin.buttonFaceBottom;
-    case Tag::ButtonBorder: return &skin.buttonBorder;
-    case Tag::ButtonHot: return &skin.buttonHot;
-    case Tag::ButtonPressed: return &skin.buttonPressed;
-    case Tag::ButtonText: return &skin.buttonText;
-    case Tag::CheckBoxFace: return &skin.checkBoxFace;
-    case Tag::CheckBoxBorder: return &skin.checkBoxBorder;
-    case Tag::CheckBoxTick: return &skin.checkBoxTick;
-    case Tag::GroupFrame: return &skin.groupFrame;
+    case Tag::WindowFace:
+      return &skin.windowFace;
+    case Tag::Frame:
+      return &skin.frame;
+    case Tag::Caption:
+      return &skin.caption;
+    case Tag::CaptionText:
+      return &skin.captionText;
+    case Tag::ContainerFace:
+      return &skin.containerFace;
+    case Tag::ContainerFrame:
+      return &skin.containerFrame;
+    case Tag::ButtonFace:
+      return &skin.buttonFace;
+    case Tag::ButtonFaceBottom:
+      return &skin.buttonFaceBottom;
+    case Tag::ButtonBorder:
+      return &skin.buttonBorder;
+    case Tag::ButtonHot:
+      return &skin.buttonHot;
+    case Tag::ButtonPressed:
+      return &skin.buttonPressed;
+    case Tag::ButtonText:
+      return &skin.buttonText;
+    case Tag::CheckBoxFace:
+      return &skin.checkBoxFace;
+    case Tag::CheckBoxBorder:
+      return &skin.checkBoxBorder;
+    case Tag::CheckBoxTick:
+      return &skin.checkBoxTick;
+    case Tag::GroupFrame:
+      return &skin.groupFrame;
     case Tag::Name:
-    case Tag::ButtonCornerRadius: return nullptr;
+    case Tag::ButtonCornerRadius:
+      return nullptr;
   }
   return nullptr;
 }
 
 constexpr int kLastTag = static_cast<int>(Tag::GroupFrame);
 
-bool isOptional(int tag) { return tag == static_cast<int>(Tag::ButtonFaceBottom); }
+bool isOptional(int tag) {
+  return tag == static_cast<int>(Tag::ButtonFaceBottom);
+}
 
-bool isNameByte(unsigned char c) { return c >= 0x20 && c != 0x7F; }
+bool isNameByte(unsigned char c) {
+  return c >= 0x20 && c != 0x7F;
+}
 
-ParsedSkin failure(SkinError error) { return {std::nullopt, error}; }
+ParsedSkin failure(SkinError error) {
+  return {std::nullopt, error};
+}
 
 void appendRecord(std::string& out, Tag tag, std::string_view value) {
   out.push_back(static_cast<char>(tag));
@@ -79,7 +105,8 @@ std::uint32_t crc32(std::string_view bytes) {
     return t;
   }();
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (const char ch : bytes) crc = table[(crc ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (crc >> 8);
+  for (const char ch : bytes)
+    crc = table[(crc ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (crc >> 8);
   return crc ^ 0xFFFFFFFFu;
 }
 
@@ -147,17 +174,28 @@ std::string encodeSkin(const Skin& skin) {
 
 const char* describe(SkinError error) {
   switch (error) {
-    case SkinError::None: return "valid";
-    case SkinError::TooShort: return "shorter than the header";
-    case SkinError::TooLarge: return "larger than a skin can be";
-    case SkinError::BadSignature: return "not a skin file";
-    case SkinError::BadVersion: return "unknown format version";
-    case SkinError::BadLength: return "body length doesn't match the file";
-    case SkinError::BadChecksum: return "checksum mismatch";
-    case SkinError::BadRecord: return "malformed record";
-    case SkinError::UnknownTag: return "unknown record";
-    case SkinError::DuplicateTag: return "record given twice";
-    case SkinError::MissingTag: return "required record missing";
+    case SkinError::None:
+      return "valid";
+    case SkinError::TooShort:
+      return "shorter than the header";
+    case SkinError::TooLarge:
+      return "larger than a skin can be";
+    case SkinError::BadSignature:
+      return "not a skin file";
+    case SkinError::BadVersion:
+      return "unknown format version";
+    case SkinError::BadLength:
+      return "body length doesn't match the file";
+    case SkinError::BadChecksum:
+      return "checksum mismatch";
+    case SkinError::BadRecord:
+      return "malformed record";
+    case SkinError::UnknownTag:
+      return "unknown record";
+    case SkinError::DuplicateTag:
+      return "record given twice";
+    case SkinError::MissingTag:
+      return "required record missing";
   }
   return "unknown error";
 }

@@ -78,13 +78,13 @@ enum class Tag : std::uint8_t {
 
 enum class SkinError {
   None,
-  TooShort,       // shorter than the header
-  TooLarge,       // larger than kMaxFileBytes
+  TooShort,  // shorter than the header
+  TooLarge,  // larger than kMaxFileBytes
   BadSignature,
   BadVersion,
-  BadLength,      // body length doesn't match the file
+  BadLength,  // body length doesn't match the file
   BadChecksum,
-  BadRecord,      // a record runs past the body, has a wrong size or value
+  BadRecord,  // a record runs past the body, has a wrong size or value
   UnknownTag,
   DuplicateTag,
   MissingTag,

@@ -31,7 +31,8 @@ LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA)));
   const HGDIOBJ font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  DrawTextA(dc, text, -1, &area, seeThrough ? DT_CENTER | DT_WORDBREAK : DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, text, -1, &area,
+            seeThrough ? DT_CENTER | DT_WORDBREAK : DT_LEFT | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, font);
   EndPaint(window, &paint);
   return 0;
@@ -46,7 +47,8 @@ LRESULT CALLBACK swatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   GetClientRect(window, &area);
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   InflateRect(&area, -4, -4);
-  const HBRUSH colour = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA)));
+  const HBRUSH colour =
+      CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA)));
   FillRect(dc, &area, colour);
   DeleteObject(colour);
   FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -83,10 +85,10 @@ void registerClass(HINSTANCE instance, const char* name, WNDPROC proc, HBRUSH ba
   RegisterClassA(&windowClass);
 }
 
-HWND child(const char* className, const char* text, DWORD style, DWORD exStyle, HWND parent, int x, int y,
-           int w, int h, COLORREF colour = 0) {
-  const HWND window = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                                      parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+HWND child(const char* className, const char* text, DWORD style, DWORD exStyle, HWND parent, int x,
+           int y, int w, int h, COLORREF colour = 0) {
+  const HWND window = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
+                                      w, h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
   return window;
@@ -119,8 +121,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   const std::string title = std::string(" Tessaly skin preview: ") + skinPath;
   const HWND frame = CreateWindowExA(0, "TessalyPreviewFrame", title.c_str(),
-                                     WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_DLGFRAME, left, top, 412,
-                                     200, nullptr, nullptr, instance, nullptr);
+                                     WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_DLGFRAME, left,
+                                     top, 412, 200, nullptr, nullptr, instance, nullptr);
   const HWND group = child("BUTTON", "", BS_GROUPBOX, 0, frame, 8, 8, 392, 124);
   const HWND box = child(kBoxClass, "", 0, 0, group, 8, 24, 109, 51);
   child(kLabelClass, "起始颜色：", 0, 0, box, 1, 1, 62, 26);
@@ -129,13 +131,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   child(kSwatchClass, "", WS_TABSTOP, 0, box, 64, 24, 44, 26, RGB(255, 255, 255));
   child("BUTTON", "生成字体", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, group, 136, 24, 64, 23);
   child("BUTTON", "复制代码", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, group, 136, 56, 64, 23);
-  const HWND check = child("BUTTON", "预览", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP,
-                           0, group, 208, 29, 48, 24);
+  const HWND check =
+      child("BUTTON", "预览", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP, 0,
+            group, 208, 29, 48, 24);
   SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
-  child(kLabelClass, "生成字体以后点击复制然后贴在论坛即可方便实用", 0, WS_EX_TRANSPARENT, group, 256, 24, 128,
-        40, RGB(255, 0, 0));
+  child(kLabelClass, "生成字体以后点击复制然后贴在论坛即可方便实用", 0, WS_EX_TRANSPARENT, group,
+        256, 24, 128, 40, RGB(255, 0, 0));
   child(kLabelClass, "官方网站：www.tessaly.example", 0, 0, group, 24, 92, 168, 16, RGB(0, 0, 255));
-  child(kLabelClass, "友情合作：www.partner.example", 0, 0, group, 216, 92, 168, 16, RGB(0, 128, 0));
+  child(kLabelClass, "友情合作：www.partner.example", 0, 0, group, 216, 92, 168, 16,
+        RGB(0, 128, 0));
   child("BUTTON", "关闭", BS_PUSHBUTTON | WS_TABSTOP, 0, frame, 332, 140, 68, 24);
 
   if (std::string(skinPath) != "-" && attachSkin(skinPath) != 1) return 2;

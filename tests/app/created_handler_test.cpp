@@ -29,9 +29,9 @@ TEST_F(CreatedHandler, RunsTheStartUpBeforeTheWindowIsShown) {
   std::vector<std::string> kinds;
   for (const std::string& call : fake.calls)
     if (!call.starts_with("loadLibrary RICHED")) kinds.push_back(call.substr(0, call.find(' ')));
-  const std::vector<std::string> expected = {"pathExists", "writeFile",  "temporaryFolder",    "writeFile",
-                                             "loadLibrary", "procAddress", "messageBox", "findTopLevelWindow",
-                                             "shellExecute"};
+  const std::vector<std::string> expected = {"pathExists", "writeFile",          "temporaryFolder",
+                                             "writeFile",  "loadLibrary",        "procAddress",
+                                             "messageBox", "findTopLevelWindow", "shellExecute"};
   EXPECT_EQ(kinds, expected);
   ASSERT_EQ(engineCalls.size(), 1u);
   EXPECT_EQ(engineCalls[0].skinPath, skinPath());

@@ -42,7 +42,8 @@ TEST_F(ExternalFunctionTest, ThenTheBareNameAndTheFunctionIsKept) {
   };
   EXPECT_EQ(callSkinAttachEx("skin", ""), 1);
   EXPECT_EQ(callSkinAttachEx("skin", ""), 1);
-  EXPECT_EQ(asked, (std::vector<std::string>{"C:\\program\\jedata.dll", "jedata.dll"}));  // loaded once
+  EXPECT_EQ(asked,
+            (std::vector<std::string>{"C:\\program\\jedata.dll", "jedata.dll"}));  // loaded once
   EXPECT_EQ(skinAttachRecord().handle, kFakeEngine);
   EXPECT_EQ(engineCalls.size(), 2u);
 
@@ -76,8 +77,9 @@ TEST_F(ExternalFunctionTest, ALibraryWithoutTheFunctionIsReleasedAndFatal) {
   } catch (const ProcessExit& exit) {
     EXPECT_EQ(exit.code, -1);
   }
-  const std::vector<std::string> expected = {"loadLibrary " + *fake.programFolderValue + "jedata.dll",
-                                             "procAddress Skin_AttachEx", "freeLibrary"};
+  const std::vector<std::string> expected = {
+      "loadLibrary " + *fake.programFolderValue + "jedata.dll", "procAddress Skin_AttachEx",
+      "freeLibrary"};
   ASSERT_GE(fake.calls.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(fake.calls.begin(), fake.calls.begin() + 3), expected);
   expectMissingExportReport(fake);

@@ -31,7 +31,8 @@ TEST(SkinPath, OneBackslashBetweenFolderAndName) {
       {"", "{df6546sd4fwer}.she"},
       {std::nullopt, "{df6546sd4fwer}.she"},
   };
-  for (const auto& c : cases) EXPECT_EQ(skinPathIn(c.folder), c.path) << c.folder.value_or("(none)");
+  for (const auto& c : cases)
+    EXPECT_EQ(skinPathIn(c.folder), c.path) << c.folder.value_or("(none)");
 }
 
 TEST_F(SkinSetup, FirstRunWritesBothFilesAndAttachesTheSkin) {

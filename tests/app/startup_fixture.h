@@ -41,7 +41,8 @@ class StartupTest : public ::testing::Test {
   void SetUp() override {
     static int serial = 0;
     root_ = std::filesystem::temp_directory_path() /
-            ("tessaly-startup-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
+            ("tessaly-startup-" + std::to_string(GetCurrentProcessId()) + "-" +
+             std::to_string(++serial));
     std::filesystem::create_directories(root_ / "system32");
     std::filesystem::create_directories(root_ / "temp");
     fake.engineInstallPathValue = installPath();
@@ -65,8 +66,9 @@ class StartupTest : public ::testing::Test {
       return name.ends_with("jedata.dll") ? kFakeEngine : LoadLibraryA(path);
     };
     fake.onProcAddress = [](HMODULE library, const char* name) {
-      return library == kFakeEngine ? reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&fakeSkinAttachEx))
-                                    : GetProcAddress(library, name);
+      return library == kFakeEngine
+                 ? reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&fakeSkinAttachEx))
+                 : GetProcAddress(library, name);
     };
   }
 
@@ -78,7 +80,8 @@ class StartupTest : public ::testing::Test {
     std::string bytes;
     if (FILE* file = std::fopen(path.c_str(), "rb")) {
       char buffer[4096];
-      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, n);
       std::fclose(file);
     }
     return bytes;

@@ -66,8 +66,8 @@ struct WindowInfo {
   RECT place;
   LONG style, exStyle;
   bool operator==(const WindowInfo& o) const {
-    return window == o.window && parent == o.parent && className == o.className && EqualRect(&place, &o.place) &&
-           style == o.style && exStyle == o.exStyle;
+    return window == o.window && parent == o.parent && className == o.className &&
+           EqualRect(&place, &o.place) && style == o.style && exStyle == o.exStyle;
   }
 };
 
@@ -76,15 +76,17 @@ class SkinAttach : public ::testing::Test {
   void SetUp() override {
     engine_ = LoadLibraryA("jedata.dll");
     ASSERT_NE(engine_, nullptr);
-    attach_ = reinterpret_cast<AttachFunction>(reinterpret_cast<void*>(GetProcAddress(engine_, "Skin_AttachEx")));
+    attach_ = reinterpret_cast<AttachFunction>(
+        reinterpret_cast<void*>(GetProcAddress(engine_, "Skin_AttachEx")));
     ASSERT_NE(attach_, nullptr);
     LoadLibraryA("riched20.dll");
     registerOnce("SkinTestFrame", DefWindowProcA, GetSysColorBrush(COLOR_BTNFACE));
     registerOnce("SkinTestLabel", labelProc, nullptr);
     registerOnce("SkinTestBox", boxProc, nullptr);
 
-    frame_ = CreateWindowExA(0, "SkinTestFrame", "skin test", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 420,
-                             300, nullptr, nullptr, nullptr, nullptr);
+    frame_ =
+        CreateWindowExA(0, "SkinTestFrame", "skin test", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                        0, 0, 420, 300, nullptr, nullptr, nullptr, nullptr);
     edit_ = child("RichEdit20A", "rich text", ES_MULTILINE, frame_, 8, 8, 200, 60);
     group_ = child("BUTTON", "", BS_GROUPBOX, frame_, 8, 80, 392, 150);
     box_ = child("SkinTestBox", "", 0, group_, 8, 24, 109, 51);
@@ -104,13 +106,15 @@ class SkinAttach : public ::testing::Test {
     for (const std::string& file : files_) DeleteFileA(file.c_str());
   }
 
-  HWND child(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int w, int h) {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                           nullptr, nullptr);
+  HWND child(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int w,
+             int h) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                           nullptr, nullptr, nullptr);
   }
 
   void settle() {
-    RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(frame_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     MSG message;
     for (int i = 0; i < 20; ++i) {
       while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
@@ -156,8 +160,8 @@ class SkinAttach : public ::testing::Test {
 
   // A snapshot of what the controls show, for "nothing changed".
   std::vector<COLORREF> looks() const {
-    return {pixel(button_, 4, 11), pixel(frame_, 300, 40), pixel(box_, 100, 3), pixel(label_, 40, 10),
-            pixel(group_, 380, 140), pixel(check_, 2, 12)};
+    return {pixel(button_, 4, 11), pixel(frame_, 300, 40),  pixel(box_, 100, 3),
+            pixel(label_, 40, 10), pixel(group_, 380, 140), pixel(check_, 2, 12)};
   }
 
   std::string writeFile(const std::string& name, const std::string& bytes) {
@@ -171,8 +175,8 @@ class SkinAttach : public ::testing::Test {
 
   HMODULE engine_ = nullptr;
   AttachFunction attach_ = nullptr;
-  HWND frame_ = nullptr, edit_ = nullptr, group_ = nullptr, box_ = nullptr, label_ = nullptr, redLabel_ = nullptr,
-       button_ = nullptr, check_ = nullptr;
+  HWND frame_ = nullptr, edit_ = nullptr, group_ = nullptr, box_ = nullptr, label_ = nullptr,
+       redLabel_ = nullptr, button_ = nullptr, check_ = nullptr;
   std::vector<std::string> files_;
 };
 
@@ -182,11 +186,14 @@ TEST_F(SkinAttach, BadFilesFailAndChangeNothing) {
   const std::string good = encodeSkin(testing::flatSkin());
   std::string corrupt = good;
   corrupt[20] ^= 0x55;
-  const std::string paths[] = {
-      "", "C:\\no\\such\\folder\\skin.she", writeFile("skin-empty.she", ""),
-      writeFile("skin-short.she", good.substr(0, 10)), writeFile("skin-truncated.she", good.substr(0, good.size() - 3)),
-      writeFile("skin-corrupt.she", corrupt), writeFile("skin-huge.she", good + std::string(1 << 20, '\x01')),
-      writeFile("skin-other.she", "MZ" + std::string(200, '\0'))};
+  const std::string paths[] = {"",
+                               "C:\\no\\such\\folder\\skin.she",
+                               writeFile("skin-empty.she", ""),
+                               writeFile("skin-short.she", good.substr(0, 10)),
+                               writeFile("skin-truncated.she", good.substr(0, good.size() - 3)),
+                               writeFile("skin-corrupt.she", corrupt),
+                               writeFile("skin-huge.she", good + std::string(1 << 20, '\x01')),
+                               writeFile("skin-other.she", "MZ" + std::string(200, '\0'))};
   for (const std::string& path : paths) EXPECT_EQ(attach_(path.c_str(), ""), 0) << path;
   EXPECT_EQ(attach_(nullptr, nullptr), 0);
   settle();

@@ -24,7 +24,9 @@ std::string withBody(std::string file, const std::string& body) {
   return file + body;
 }
 
-std::string bodyOf(const std::string& file) { return file.substr(kHeaderBytes); }
+std::string bodyOf(const std::string& file) {
+  return file.substr(kHeaderBytes);
+}
 
 TEST(SkinFormat, EncodedSkinParsesBack) {
   const std::string file = encodeSkin(flatSkin());
@@ -34,7 +36,9 @@ TEST(SkinFormat, EncodedSkinParsesBack) {
   EXPECT_EQ(*parsed.skin, flatSkin());
 }
 
-TEST(SkinFormat, Crc32IsTheIeeeOne) { EXPECT_EQ(crc32("123456789"), 0xCBF43926u); }
+TEST(SkinFormat, Crc32IsTheIeeeOne) {
+  EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
+}
 
 TEST(SkinFormat, HeaderChecks) {
   const std::string good = encodeSkin(flatSkin());
@@ -96,14 +100,16 @@ TEST(SkinFormat, RecordChecks) {
       {"empty body", "", SkinError::MissingTag},
       {"lone tag byte", body + "\x02", SkinError::BadRecord},
       {"record past the end", body + std::string("\x02\x05\x01", 3), SkinError::BadRecord},
-      {"colour of two bytes", std::string("\x02\x02\x01\x02", 4) + body.substr(0, 2 + nameLength) +
-                                  afterName.substr(5), SkinError::BadRecord},
+      {"colour of two bytes",
+       std::string("\x02\x02\x01\x02", 4) + body.substr(0, 2 + nameLength) + afterName.substr(5),
+       SkinError::BadRecord},
       {"unknown tag 0", body + std::string("\x00\x00", 2), SkinError::UnknownTag},
       {"unknown tag 19", body + std::string("\x13\x01x", 3), SkinError::UnknownTag},
       {"name twice", body + std::string("\x01\x01x", 3), SkinError::DuplicateTag},
       {"name missing", afterName, SkinError::MissingTag},
       {"empty name", std::string("\x01\x00", 2) + afterName, SkinError::BadRecord},
-      {"name with a control character", std::string("\x01\x02x\n", 4) + afterName, SkinError::BadRecord},
+      {"name with a control character", std::string("\x01\x02x\n", 4) + afterName,
+       SkinError::BadRecord},
       {"name of 64 bytes", std::string("\x01\x40", 2) + std::string(64, 'n') + afterName,
        SkinError::BadRecord},
   };
@@ -138,7 +144,8 @@ TEST(SkinFormat, OptionalBottomFaceDefaultsToTheFace) {
 
 TEST(SkinFormat, EveryTruncationIsRejected) {
   const std::string good = encodeSkin(flatSkin());
-  for (std::size_t n = 0; n < good.size(); ++n) EXPECT_FALSE(parseSkin(good.substr(0, n)).skin) << n;
+  for (std::size_t n = 0; n < good.size(); ++n)
+    EXPECT_FALSE(parseSkin(good.substr(0, n)).skin) << n;
 }
 
 // Many thousand damaged skins: flipped, inserted, deleted and truncated
@@ -158,11 +165,15 @@ TEST(SkinFormat, FuzzedFilesNeverCrashAndAcceptedOnesAreSound) {
         case 0:
           if (!file.empty()) file[at] = static_cast<char>(random());
           break;
-        case 1: file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), static_cast<char>(random())); break;
+        case 1:
+          file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), static_cast<char>(random()));
+          break;
         case 2:
           if (!file.empty()) file.erase(at, 1);
           break;
-        case 3: file.resize(at); break;
+        case 3:
+          file.resize(at);
+          break;
       }
     }
     if (round % 2 == 0 && file.size() >= kHeaderBytes)
@@ -179,9 +190,11 @@ TEST(SkinFormat, FuzzedFilesNeverCrashAndAcceptedOnesAreSound) {
   for (int round = 0; round < 20000; ++round) {
     std::string bytes(random() % 200, '\0');
     for (char& c : bytes) c = static_cast<char>(random());
-    if (round % 3 == 0 && bytes.size() >= kHeaderBytes) bytes.replace(0, 8, std::string(".SHE\x00\x03\x01\x00", 8));
+    if (round % 3 == 0 && bytes.size() >= kHeaderBytes)
+      bytes.replace(0, 8, std::string(".SHE\x00\x03\x01\x00", 8));
     if (round % 3 == 1 && bytes.size() >= kHeaderBytes)
-      bytes = withBody(".SHE" + std::string("\x00\x03\x01\x00", 4) + std::string(8, '\0'), bytes.substr(kHeaderBytes));
+      bytes = withBody(".SHE" + std::string("\x00\x03\x01\x00", 4) + std::string(8, '\0'),
+                       bytes.substr(kHeaderBytes));
     EXPECT_NO_FATAL_FAILURE(parseSkin(bytes));
   }
 }

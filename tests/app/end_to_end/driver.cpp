@@ -66,7 +66,8 @@ HWND findWindowOf(DWORD process, const char* className, bool visibleOnly) {
         GetWindowThreadProcessId(window, &owner);
         char name[64] = {};
         GetClassNameA(window, name, sizeof name);
-        if (owner == s.process && std::string(name) == s.className && (!s.visibleOnly || IsWindowVisible(window))) {
+        if (owner == s.process && std::string(name) == s.className &&
+            (!s.visibleOnly || IsWindowVisible(window))) {
           s.found = window;
           return FALSE;
         }
@@ -83,12 +84,13 @@ class Program {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = std::string("\"") + kProgramFolder + "tessaly.exe\"";
-    started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, kProgramFolder,
-                              &startup, &info_);
+    started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              kProgramFolder, &startup, &info_);
   }
   ~Program() {
     if (!started_) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(info_.hProcess, 99);
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
   }
@@ -106,11 +108,14 @@ class Program {
 
   HWND waitForShownMainWindow() const {
     for (DWORD waited = 0; waited < kWaitMs && running(); waited += 50, Sleep(50))
-      if (const HWND window = findWindowOf(info_.dwProcessId, "TessalyMainWindow", true)) return window;
+      if (const HWND window = findWindowOf(info_.dwProcessId, "TessalyMainWindow", true))
+        return window;
     return nullptr;
   }
 
-  bool mainWindowShown() const { return findWindowOf(info_.dwProcessId, "TessalyMainWindow", true) != nullptr; }
+  bool mainWindowShown() const {
+    return findWindowOf(info_.dwProcessId, "TessalyMainWindow", true) != nullptr;
+  }
 
   // The exit code, or 99 where the program didn't end in time.
   DWORD exitCode() const {
@@ -125,22 +130,25 @@ class Program {
   bool started_ = false;
 };
 
-void answer(HWND box, int button) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void answer(HWND box, int button) {
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
 
 class EndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     ASSERT_FALSE(build().empty()) << "TESSALY_BUILD is not set";
     CreateDirectoryA(kProgramFolder, nullptr);
-    ASSERT_TRUE(CopyFileA((build() + "\\bin\\tessaly.exe").c_str(), (std::string(kProgramFolder) + "tessaly.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(CopyFileA((build() + "\\bin\\tessaly.exe").c_str(),
+                          (std::string(kProgramFolder) + "tessaly.exe").c_str(), FALSE));
   }
   static std::string engine() { return readFile(build() + "\\bin\\jedata.dll"); }
   static std::string skin13() { return readFile(build() + "\\skins\\skin-13.she"); }
 };
 
 TEST_F(EndToEnd, FirstStartInstallsTheLibraryAndTheSkinAndNoEndsWithZero) {
-  ASSERT_FALSE(GetFileAttributesA(kInstallPath) != INVALID_FILE_ATTRIBUTES) << "the prefix isn't fresh";
+  ASSERT_FALSE(GetFileAttributesA(kInstallPath) != INVALID_FILE_ATTRIBUTES)
+      << "the prefix isn't fresh";
   DeleteFileA(skinPath().c_str());
   Program program;
   ASSERT_TRUE(program.started());
