@@ -27,8 +27,8 @@ test: native windows
 	scripts/with-display.sh --wineprefix $(WINDOWS)/wineprefix \
 	  ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 
-run: native
-	@$(NATIVE)/bin/tessaly-gen --from 0080FF --to FF8000 'A中B' && echo
+run: windows
+	@scripts/run.sh $(WINDOWS)
 
 bench: native
 	$(NATIVE)/bin/generator_bench

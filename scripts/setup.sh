@@ -11,6 +11,8 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
   # a virtual display, driving and looking at windows
   xvfb xauth xdotool x11-utils imagemagick
+  # a font with both Chinese and Latin glyphs for Wine to draw with
+  fonts-wqy-microhei
   locales python3
 )
 

@@ -9,16 +9,16 @@
 #define TESSALY_AUTHOR_CONTACT_NUMBER "10000"
 #endif
 #ifndef TESSALY_AUTHOR_SITE_ADDRESS
-#define TESSALY_AUTHOR_SITE_ADDRESS "http://www.tessaly.example/"
+#define TESSALY_AUTHOR_SITE_ADDRESS "http://tly.example/"
 #endif
 #ifndef TESSALY_AUTHOR_SITE_HOST
-#define TESSALY_AUTHOR_SITE_HOST "www.tessaly.example"
+#define TESSALY_AUTHOR_SITE_HOST "tly.example"
 #endif
 #ifndef TESSALY_PARTNER_SITE_ADDRESS
-#define TESSALY_PARTNER_SITE_ADDRESS "http://www.partner.example/"
+#define TESSALY_PARTNER_SITE_ADDRESS "http://partner.example/"
 #endif
 #ifndef TESSALY_PARTNER_SITE_HOST
-#define TESSALY_PARTNER_SITE_HOST "www.partner.example"
+#define TESSALY_PARTNER_SITE_HOST "partner.example"
 #endif
 
 namespace tessaly {

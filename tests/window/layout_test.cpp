@@ -55,10 +55,10 @@ TEST_F(MainWindowTest, ControlsStandAsTheLayoutSays) {
   // The control itself sets WS_VSCROLL only while the text overflows.
   const DWORD richEdit = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
   const std::vector<Expected> expected = {
-      {超级链接框2, 分组框1, 216, 88, 168, 16, "友情合作：www.partner.example", 0, WS_BORDER, 0, false},
+      {超级链接框2, 分组框1, 216, 88, 168, 16, "友情合作：partner.example", 0, WS_BORDER, 0, false},
       {透明标签1, 分组框1, 256, 24, 128, 40, "生成字体以后点击复制然后贴在论坛即可方便实用", 0, WS_BORDER,
        WS_EX_TRANSPARENT, false},
-      {超级链接框1, 分组框1, 24, 88, 136, 16, "官方网站：www.tessaly.example", 0, WS_BORDER, 0, false},
+      {超级链接框1, 分组框1, 24, 88, 136, 16, "官方网站：tly.example", 0, WS_BORDER, 0, false},
       {按钮2, 分组框1, 136, 56, 64, 23, "复制代码", BS_MULTILINE | BS_CENTER | BS_VCENTER,
        BS_DEFPUSHBUTTON | BS_BITMAP | BS_ICON, 0, true},
       {选择框_预览, 分组框1, 208, 29, 48, 24, "预览", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, CheckBoxStartsTickedAndBothBoxesShown) {
 TEST_F(MainWindowTest, RichTextBoxesHaveTheirSettings) {
   const std::string usage =
       "\r\n本工具是为了方便在论坛发表炫彩的字体而设计希望大家喜欢" + std::string(19, ' ') +
-      "\r\n\r\nQQ：10000" + std::string(4, ' ') + "\r\n\r\n官方网址：http://www.tessaly.example/" +
+      "\r\n\r\nQQ：10000" + std::string(4, ' ') + "\r\n\r\n官方网址：http://tly.example/" +
       std::string(56, ' ');
   EXPECT_EQ(hex(readWholeText(Control::超级编辑框1)), hex(usage));
   EXPECT_EQ(readWholeText(Control::超级编辑框2), "");
