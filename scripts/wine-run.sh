@@ -32,6 +32,9 @@ exec 9>"$prefix.lock"
 flock 9
 if [[ ! -f $prefix/.tessaly-ready ]]; then
   on_display "$wine" wineboot -i >/dev/null 2>&1 || true
+  # Wine draws the frames and captions itself: virtual displays have no
+  # window manager to draw them.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
   "$wineserver" -w || true
   touch "$prefix/.tessaly-ready"
 fi
