@@ -7,22 +7,10 @@
 #include "ui/char_format.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/main_window_handlers.h"
 #include "ui/message_pump.h"
 
 namespace tessaly {
-namespace {
-
-void showTheChosenBox() {
-  if (isTicked(Control::选择框_预览)) {
-    show(Control::超级编辑框1);
-    hide(Control::超级编辑框2);
-  } else {
-    hide(Control::超级编辑框1);
-    show(Control::超级编辑框2);
-  }
-}
-
-}  // namespace
 
 void generate() {
   CharFormat format{"宋体", 9, 0, 0, AutoColour};
@@ -38,7 +26,7 @@ void generate() {
   code.reserve(result.code.size());
   for (const GradientPiece& piece : result.pieces) {
     code += codeFragment(piece).view();
-    showTheChosenBox();
+    previewSwitch();  // the box the check box asks for, at every piece
     format.colour = piece.colour;
     setFormatAtCaret(Control::超级编辑框1, format);
     insertAtCaret(Control::超级编辑框1, piece.view());

@@ -35,15 +35,22 @@ std::string windowText(HWND window) {
   return text;
 }
 
-// Paints with BeginPaint/EndPaint around `draw`.
+// WM_PAINT and WM_PRINTCLIENT through one drawing function; true where
+// `message` was one of them.
 template <class Draw>
-void paint(HWND window, Draw draw) {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(window, &ps);
+bool paintMessage(HWND window, UINT message, WPARAM wParam, Draw draw) {
+  if (message != WM_PAINT && message != WM_PRINTCLIENT) return false;
   RECT client;
   GetClientRect(window, &client);
+  if (message == WM_PRINTCLIENT) {
+    draw(reinterpret_cast<HDC>(wParam), client);
+    return true;
+  }
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(window, &ps);
   draw(dc, client);
   EndPaint(window, &ps);
+  return true;
 }
 
 void drawLabel(HWND window, HDC dc, RECT client) {
@@ -58,16 +65,9 @@ void drawLabel(HWND window, HDC dc, RECT client) {
 }
 
 LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (paintMessage(window, message, wParam, [&](HDC dc, RECT client) { drawLabel(window, dc, client); }))
+    return 0;
   switch (message) {
-    case WM_PAINT:
-      paint(window, [&](HDC dc, RECT client) { drawLabel(window, dc, client); });
-      return 0;
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(window, &client);
-      drawLabel(window, reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
     case WM_SETTEXT: {
@@ -90,16 +90,10 @@ void drawTransparentLabel(HWND window, HDC dc, RECT client) {
 }
 
 LRESULT CALLBACK transparentLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (paintMessage(window, message, wParam,
+                   [&](HDC dc, RECT client) { drawTransparentLabel(window, dc, client); }))
+    return 0;
   switch (message) {
-    case WM_PAINT:
-      paint(window, [&](HDC dc, RECT client) { drawTransparentLabel(window, dc, client); });
-      return 0;
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(window, &client);
-      drawTransparentLabel(window, reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
     case WM_ERASEBKGND:
       return 1;  // no background: what lies below shows through
   }
@@ -114,16 +108,8 @@ void drawShapeBox(HDC dc, RECT client) {
 LRESULT CALLBACK shapeBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT forwarded = 0;
   if (forwardToParent(window, message, wParam, lParam, forwarded)) return forwarded;
+  if (paintMessage(window, message, wParam, drawShapeBox)) return 0;
   switch (message) {
-    case WM_PAINT:
-      paint(window, [](HDC dc, RECT client) { drawShapeBox(dc, client); });
-      return 0;
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(window, &client);
-      drawShapeBox(reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_CTLCOLORSTATIC:
