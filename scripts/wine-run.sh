@@ -38,12 +38,34 @@ if [[ ! -f $prefix/.tessaly-ready ]]; then
   "$wineserver" -w || true
   touch "$prefix/.tessaly-ready"
 fi
-# Keep one server alive between the many short runs of a test session.
-"$wineserver" -p60 >/dev/null 2>&1 || true
 flock -u 9
 exec 9>&-
 
-if [[ -n ${DISPLAY:-} ]]; then
-  exec "$wine" "$@"
+# A persistent server for the prefix, when the caller asked for one (see
+# with-display.sh): Wine's own service processes then start here, once, with
+# no pipe of the caller's open, and are not started anew by every program.
+if [[ -n ${TESSALY_WINE_WARM:-} ]]; then
+  "$wineserver" -p >/dev/null 2>&1 </dev/null || true
+  "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  exit 0
 fi
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$wine" "$@"
+
+run_wine() { on_display "$wine" "$@"; }
+
+# Output to a terminal or a file goes there directly, as the program writes it.
+if [[ ! -p /dev/stdout ]]; then
+  run_wine "$@"
+  exit
+fi
+# Output to a pipe goes through files: Wine's service processes, started on
+# demand by the program and outliving it, inherit its standard streams, and a
+# reader waiting for the end of a pipe (CTest) would wait for them too.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+set +e
+run_wine "$@" >"$out" 2>"$err"
+code=$?
+set -e
+cat "$out"
+cat "$err" >&2
+exit "$code"

@@ -38,4 +38,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 export DISPLAY=":$display"
+# Each prefix made ready and its server kept running for the whole command.
+for p in "${prefixes[@]}"; do
+  TESSALY_WINE_WARM=1 "$(dirname "$0")/wine-run.sh" --prefix="$(realpath -m "$p")"
+done
 "$@"
