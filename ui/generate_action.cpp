@@ -24,12 +24,19 @@ void generate() {
 
   std::string code;
   code.reserve(result.code.size());
+  bool afterCr = false;
   for (const GradientPiece& piece : result.pieces) {
     code += codeFragment(piece).view();
     previewSwitch();  // the box the check box asks for, at every piece
     format.colour = piece.colour;
     setFormatAtCaret(Control::超级编辑框1, format);
-    insertAtCaret(Control::超级编辑框1, piece.view());
+    // The box makes a line break of a lone CR and of a lone LF alike, so the
+    // LF of a CR LF, inserted on its own, would show the text with one line
+    // break more (and the next generation would take it as input): the CR has
+    // made the line break already, and the LF adds nothing to the preview.
+    const bool lfOfCrLf = afterCr && piece.view() == "\n";
+    afterCr = piece.view() == "\r";
+    if (!lfOfCrLf) insertAtCaret(Control::超级编辑框1, piece.view());
     processPendingMessages();
     // The window may have been closed meanwhile: then its controls are gone,
     // and this generation (like any it was nested in) stops here.

@@ -13,10 +13,7 @@ namespace tessaly {
 
 inline constexpr int kMainWindowWidth = 412;   // outer size, frame and caption included
 inline constexpr int kMainWindowHeight = 377;
-// WS_CLIPCHILDREN: the window's own painting (its face, a skin's) never
-// covers the rich-text boxes, which don't repaint for a parent's sake.
-inline constexpr DWORD kMainWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 enum class ControlKind {
   HyperlinkLabel,

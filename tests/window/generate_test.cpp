@@ -119,6 +119,24 @@ TEST_F(GenerateTest, SecondGenerationOfOneLineGivesTheSameCode) {
   EXPECT_EQ(readWholeText(Control::超级编辑框1), "一行文字 one line");
 }
 
+TEST_F(GenerateTest, LineBreaksStayOneLineBreakInThePreview) {
+  // A CR LF is two pieces with a tag each in the code; the preview keeps it
+  // one line break, so generating again gives the same text and code.
+  const std::string text = "第一行\r\n第二行\r\n\r\nend";
+  setColours(rgb(255, 0, 0), rgb(0, 0, 255));
+  replaceWholeText(Control::超级编辑框1, text);
+  click(Control::按钮1);
+  const std::string code = readWholeText(Control::超级编辑框2);
+  EXPECT_EQ(code, generateGradient(text, rgb(255, 0, 0), rgb(0, 0, 255)).code.view());
+  EXPECT_EQ(hex(readWholeText(Control::超级编辑框1)), hex(text));
+  click(Control::按钮1);
+  EXPECT_EQ(readWholeText(Control::超级编辑框2), code);
+  // A lone CR or LF is a line break of its own.
+  replaceWholeText(Control::超级编辑框1, "a\rb");
+  click(Control::按钮1);
+  EXPECT_EQ(readWholeText(Control::超级编辑框1), "a\r\nb");
+}
+
 struct Seen {
   bool preview, code;
   bool operator==(const Seen&) const = default;
