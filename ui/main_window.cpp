@@ -184,9 +184,7 @@ bool createMainWindow(HINSTANCE instance, const std::function<void()>& created) 
   created();
   if (!state || state->window != window) return true;  // the created handler ended it all
   ShowWindow(window, SW_SHOW);
-  // The rich-edit control doesn't paint the text it was given while hidden
-  // when it first comes on screen; draw the whole window, boxes included.
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  UpdateWindow(window);
   return true;
 }
 
