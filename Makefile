@@ -9,7 +9,7 @@ WINDOWS := $(BUILD)/windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: run test setup native windows bench clean
+.PHONY: run test setup native windows bench bench-window clean
 
 setup:
 	@scripts/setup.sh
@@ -31,8 +31,13 @@ run: windows
 	@scripts/run.sh $(WINDOWS)
 
 bench: native
-	$(NATIVE)/bin/generator_bench
+	$(NATIVE)/bin/generator_bench --benchmark_repetitions=3
 	$(NATIVE)/bin/generator_bench --peak-memory 64
+
+# A whole generation in the real window under Wine, against the bare platform calls.
+bench-window: windows
+	scripts/with-display.sh --wineprefix $(WINDOWS)/wineprefix \
+	  scripts/wine-run.sh --prefix=$(abspath $(WINDOWS))/wineprefix $(WINDOWS)/bin/preview_bench.exe
 
 clean:
 	rm -rf $(BUILD)

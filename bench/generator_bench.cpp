@@ -47,9 +47,9 @@ void BM_GenerateGradient(benchmark::State& state) {
     codeBytes = result.code.size();
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * codeBytes));
-  state.counters["pieces/s"] = benchmark::Counter(
-      static_cast<double>(pieces) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  state.counters["pieces/s"] =
+      benchmark::Counter(static_cast<double>(pieces) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
   state.counters["code_MiB"] = static_cast<double>(codeBytes) / (1 << 20);
 }
 

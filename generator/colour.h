@@ -16,8 +16,14 @@ constexpr ColourRef rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
   return ColourRef{red} | (ColourRef{green} << 8) | (ColourRef{blue} << 16);
 }
 
-constexpr std::uint8_t redOf(std::uint32_t colour) { return colour & 0xFF; }
-constexpr std::uint8_t greenOf(std::uint32_t colour) { return (colour >> 8) & 0xFF; }
-constexpr std::uint8_t blueOf(std::uint32_t colour) { return (colour >> 16) & 0xFF; }
+constexpr std::uint8_t redOf(std::uint32_t colour) {
+  return colour & 0xFF;
+}
+constexpr std::uint8_t greenOf(std::uint32_t colour) {
+  return (colour >> 8) & 0xFF;
+}
+constexpr std::uint8_t blueOf(std::uint32_t colour) {
+  return (colour >> 16) & 0xFF;
+}
 
 }  // namespace tessaly

@@ -88,8 +88,8 @@ int channelValue(int startValue, const Binary& step, std::int32_t t) {
   }
   sum = storedAsDouble(sum);
 
-  const Wide whole = sum.exponent >= 0 ? sum.mantissa << sum.exponent
-                                       : sum.mantissa >> -sum.exponent;
+  const Wide whole =
+      sum.exponent >= 0 ? sum.mantissa << sum.exponent : sum.mantissa >> -sum.exponent;
   const int magnitude = whole > 255 ? 255 : static_cast<int>(whole);
   // The sum lies between the start and end values by construction.
   return std::clamp(sum.negative ? -magnitude : magnitude, 0, 255);

@@ -13,7 +13,9 @@ constexpr std::string_view untilNul(std::string_view text) {
 }
 
 // A byte of 0x80 or above opens a two-byte character, whatever follows it.
-constexpr bool opensPair(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+constexpr bool opensPair(char byte) {
+  return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 // The byte length of the display character that starts at `pos`.
 constexpr std::size_t displayCharLength(std::string_view text, std::size_t pos) {

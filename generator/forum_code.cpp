@@ -45,6 +45,8 @@ CodeFragment::CodeFragment(const GradientPiece& piece) {
   size_ = kTagBytes + text.size();
 }
 
-CodeFragment codeFragment(const GradientPiece& piece) { return CodeFragment(piece); }
+CodeFragment codeFragment(const GradientPiece& piece) {
+  return CodeFragment(piece);
+}
 
 }  // namespace tessaly

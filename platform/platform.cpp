@@ -7,12 +7,16 @@ Platform* current = nullptr;
 
 }  // namespace
 
-Platform& platform() { return current ? *current : win32Platform(); }
+Platform& platform() {
+  return current ? *current : win32Platform();
+}
 
 PlatformOverride::PlatformOverride(Platform& replacement) : previous_(current) {
   current = &replacement;
 }
 
-PlatformOverride::~PlatformOverride() { current = previous_; }
+PlatformOverride::~PlatformOverride() {
+  current = previous_;
+}
 
 }  // namespace tessaly

@@ -24,7 +24,8 @@ using FileHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 class Win32Platform final : public Platform {
  public:
   std::intptr_t shellExecute(HWND owner, const char* verb, const char* file, int show) override {
-    return reinterpret_cast<std::intptr_t>(ShellExecuteA(owner, verb, file, nullptr, nullptr, show));
+    return reinterpret_cast<std::intptr_t>(
+        ShellExecuteA(owner, verb, file, nullptr, nullptr, show));
   }
 
   std::optional<std::string> classesRootDefaultValue(const char* subKey) override {
@@ -84,10 +85,10 @@ class Win32Platform final : public Platform {
     if (created == INVALID_HANDLE_VALUE) return false;
     FileHandle file(created);
     DWORD written = 0;
-    const bool ok = bytes.size() <= MAXDWORD &&
-                    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size();
+    const bool ok =
+        bytes.size() <= MAXDWORD &&
+        WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     return CloseHandle(file.release()) && ok;
   }
 
@@ -103,7 +104,8 @@ class Win32Platform final : public Platform {
   std::string programFolder() override {
     std::string path(MAX_PATH, '\0');
     for (;;) {
-      const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+      const DWORD length =
+          GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
       if (length == 0) return {};
       if (length < path.size()) {
         path.resize(length);

@@ -15,7 +15,7 @@ inline constexpr int kExitUsage = 2;     // unknown option or colour
 inline constexpr int kExitTooLong = 3;   // the code is longer than the limit asked for
 
 struct ToolStreams {
-  std::istream& in;  // binary
+  std::istream& in;   // binary
   std::ostream& out;  // binary
   std::ostream& err;
   // The size of the blocks the text is read in: the tool's memory doesn't

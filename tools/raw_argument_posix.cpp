@@ -3,6 +3,8 @@
 namespace tessaly {
 
 // The system passes the bytes unchanged.
-std::string rawArgumentBytes(const std::string& arg, std::string& /*error*/) { return arg; }
+std::string rawArgumentBytes(const std::string& arg, std::string& /*error*/) {
+  return arg;
+}
 
 }  // namespace tessaly

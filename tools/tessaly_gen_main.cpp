@@ -23,7 +23,8 @@ std::vector<std::string> utf8Arguments() {
       CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
   std::vector<std::string> args;
   for (int i = 1; argv && i < count; ++i) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, argv.get()[i], -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, argv.get()[i], -1, nullptr, 0, nullptr, nullptr);
     std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
     if (size > 1)
       WideCharToMultiByte(CP_UTF8, 0, argv.get()[i], -1, arg.data(), size, nullptr, nullptr);

@@ -19,8 +19,8 @@ std::wstring toWide(UINT codePage, std::string_view text, bool& ok) {
     return wide;
   }
   const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size,
-                                         nullptr, 0);
+  const int length =
+      MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
   if (length <= 0) {
     ok = false;
     return wide;
@@ -39,8 +39,8 @@ bool toNarrow(UINT codePage, std::wstring_view wide, std::string& out) {
   const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
   BOOL usedDefault = FALSE;
   BOOL* const usedDefaultPtr = codePage == CP_UTF8 ? nullptr : &usedDefault;
-  const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr,
-                                         usedDefaultPtr);
+  const int length =
+      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultPtr);
   if (length <= 0 || usedDefault) return false;
   out.resize(static_cast<std::size_t>(length));
   WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr,

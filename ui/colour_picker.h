@@ -18,8 +18,8 @@ struct ColourPickerSettings {
 
 // Creates a picker as a child of `parent` (not yet shown: the caller shows
 // it). `style` is added to WS_CHILD. Null where it can't be created.
-HWND createColourPicker(HWND parent, int id, const RECT& place, const ColourPickerSettings& settings,
-                        DWORD style = WS_TABSTOP);
+HWND createColourPicker(HWND parent, int id, const RECT& place,
+                        const ColourPickerSettings& settings, DWORD style = WS_TABSTOP);
 
 // The picker's current colour: a ColourRef, or AutoColour after "透明".
 std::uint32_t colourPickerValue(HWND picker);

@@ -9,8 +9,7 @@ void raiseEvent(HWND control, WORD code) {
   SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
-bool forwardToParent(HWND container, UINT message, WPARAM wParam, LPARAM lParam,
-                     LRESULT& result) {
+bool forwardToParent(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message != WM_COMMAND && message != WM_NOTIFY) return false;
   const HWND parent = GetParent(container);
   result = parent ? SendMessageA(parent, message, wParam, lParam) : 0;

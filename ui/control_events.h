@@ -24,8 +24,7 @@ void raiseEvent(HWND control, WORD code);
 // For a container's window procedure: passes the children's notifications
 // (WM_COMMAND, WM_NOTIFY) on to the container's parent. True where `message`
 // was one of them; `result` is then the parent's answer.
-bool forwardToParent(HWND container, UINT message, WPARAM wParam, LPARAM lParam,
-                     LRESULT& result);
+bool forwardToParent(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 class EventBindings {
  public:

@@ -24,7 +24,9 @@ struct CodeBoxText {
 };
 CodeBoxText codeBoxText;
 
-bool keepsExactText(Control box) { return box == Control::超级编辑框2; }
+bool keepsExactText(Control box) {
+  return box == Control::超级编辑框2;
+}
 
 }  // namespace
 
@@ -64,7 +66,9 @@ void insertAtCaret(Control box, std::string_view text) {
 // Showing a shown control and hiding a hidden one change nothing, so those
 // calls are left out: the generate action asks for one or the other at every
 // piece, and each ShowWindow is a round trip to the window server under Wine.
-bool markedShown(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool markedShown(HWND window) {
+  return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 void show(Control control) {
   const HWND window = controlWindow(control);

@@ -53,8 +53,8 @@ bool registerMainWindowClass(HINSTANCE instance) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   const auto icon = [&](int size) {
-    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON,
-                                         size, size, LR_SHARED));
+    return static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, size, size, LR_SHARED));
   };
   windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
   windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
@@ -72,17 +72,18 @@ HWND createControl(HWND window, const ControlSpec& spec) {
   const DWORD tabStop = spec.tabStop ? WS_TABSTOP : 0;
   switch (spec.kind) {
     case ControlKind::HyperlinkLabel: {
-      const auto target = spec.name == Control::超级链接框1 ? kAuthorSiteAddress : kPartnerSiteAddress;
+      const auto target =
+          spec.name == Control::超级链接框1 ? kAuthorSiteAddress : kPartnerSiteAddress;
       return createHyperlinkLabel(window, id, place, spec.text, std::string(target));
     }
     case ControlKind::TransparentLabel:
       return createTransparentLabel(window, id, place, spec.text);
     case ControlKind::PushButton:
-      return CreateWindowExA(0, "BUTTON", spec.text.c_str(),
-                             WS_CHILD | tabStop | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
-                             place.left, place.top, spec.width, spec.height, window,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                             nullptr);
+      return CreateWindowExA(
+          0, "BUTTON", spec.text.c_str(),
+          WS_CHILD | tabStop | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER, place.left,
+          place.top, spec.width, spec.height, window,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     case ControlKind::CheckBox: {
       const HWND box = CreateWindowExA(
           0, "BUTTON", spec.text.c_str(),
@@ -125,7 +126,8 @@ bool createControls(MainWindowState& created) {
     // The rich-text boxes keep their own default format: WM_SETFONT would
     // reapply its face to all their text.
     if (table[i].kind != ControlKind::RichTextBox)
-      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                   FALSE);
   }
   // Into their containers, at the places of the table.
   for (std::size_t i = 0; i < table.size(); ++i) {
@@ -143,13 +145,17 @@ bool createControls(MainWindowState& created) {
 
 }  // namespace
 
-MainWindowState* mainWindowState() { return state.get(); }
+MainWindowState* mainWindowState() {
+  return state.get();
+}
 
 HWND controlWindow(Control control) {
   return state ? state->controls[static_cast<std::size_t>(control)] : nullptr;
 }
 
-HWND mainWindow() { return state ? state->window : nullptr; }
+HWND mainWindow() {
+  return state ? state->window : nullptr;
+}
 
 bool createMainWindow(HINSTANCE instance, const std::function<void()>& created) {
   INITCOMMONCONTROLSEX common{};
@@ -160,13 +166,14 @@ bool createMainWindow(HINSTANCE instance, const std::function<void()>& created) 
 
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
-  const HWND window = CreateWindowExA(0, kMainWindowClass, mainWindowCaption().c_str(),
-                                      kMainWindowStyle, left, top, kMainWindowWidth,
-                                      kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+  const HWND window =
+      CreateWindowExA(0, kMainWindowClass, mainWindowCaption().c_str(), kMainWindowStyle, left, top,
+                      kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return false;
   state = std::make_unique<MainWindowState>();
   state->window = window;
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   if (!createControls(*state)) {

@@ -8,9 +8,13 @@
 
 namespace tessaly {
 
-void storeStartColour() { programColours().start = currentColour(Control::颜色选择器_起始颜色); }
+void storeStartColour() {
+  programColours().start = currentColour(Control::颜色选择器_起始颜色);
+}
 
-void storeEndColour() { programColours().end = currentColour(Control::颜色选择器_末尾颜色); }
+void storeEndColour() {
+  programColours().end = currentColour(Control::颜色选择器_末尾颜色);
+}
 
 void previewSwitch() {
   if (isTicked(Control::选择框_预览)) {

@@ -27,11 +27,14 @@ HFONT labelFont() {
   return font.get();
 }
 
-HFONT guiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT guiFont() {
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 std::string windowText(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -65,7 +68,8 @@ void drawLabel(HWND window, HDC dc, RECT client) {
 }
 
 LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (paintMessage(window, message, wParam, [&](HDC dc, RECT client) { drawLabel(window, dc, client); }))
+  if (paintMessage(window, message, wParam,
+                   [&](HDC dc, RECT client) { drawLabel(window, dc, client); }))
     return 0;
   switch (message) {
     case WM_ERASEBKGND:
@@ -120,8 +124,8 @@ LRESULT CALLBACK shapeBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 // The group box passes its children's events on and colours their text.
-LRESULT CALLBACK groupBoxSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK groupBoxSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
   LRESULT forwarded = 0;
   if (forwardToParent(window, message, wParam, lParam, forwarded)) return forwarded;
   switch (message) {
@@ -150,11 +154,10 @@ bool registerClass(const char* name, WNDPROC proc, HBRUSH background, HCURSOR cu
 
 HWND createChild(DWORD exStyle, const char* className, const std::string& text, DWORD style,
                  HWND parent, int id, const RECT& place) {
-  const HWND window =
-      CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | style, place.left, place.top,
-                      place.right - place.left, place.bottom - place.top, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                      nullptr);
+  const HWND window = CreateWindowExA(
+      exStyle, className, text.c_str(), WS_CHILD | style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   return window;
 }
 
@@ -167,7 +170,8 @@ LRESULT buttonFaceColours(HDC dc) {
 }
 
 HWND createTextLabel(HWND parent, int id, const RECT& place, const std::string& text) {
-  if (!registerClass(kLabelClass, labelProc, nullptr, LoadCursorA(nullptr, IDC_ARROW))) return nullptr;
+  if (!registerClass(kLabelClass, labelProc, nullptr, LoadCursorA(nullptr, IDC_ARROW)))
+    return nullptr;
   return createChild(0, kLabelClass, text, 0, parent, id, place);
 }
 
@@ -186,7 +190,8 @@ HWND createShapeBox(HWND parent, int id, const RECT& place) {
 }
 
 HWND createGroupBox(HWND parent, int id, const RECT& place) {
-  const HWND box = createChild(WS_EX_CONTROLPARENT, "BUTTON", "", BS_GROUPBOX | BS_LEFT, parent, id, place);
+  const HWND box =
+      createChild(WS_EX_CONTROLPARENT, "BUTTON", "", BS_GROUPBOX | BS_LEFT, parent, id, place);
   if (box && !SetWindowSubclass(box, groupBoxSubclass, 0, 0)) {
     DestroyWindow(box);
     return nullptr;

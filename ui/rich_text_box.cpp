@@ -25,7 +25,8 @@ struct StreamInSource {
 
 DWORD CALLBACK streamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG* given) {
   auto& source = *reinterpret_cast<StreamInSource*>(cookie);
-  const std::size_t length = streamChunkLength(source.rest, static_cast<std::size_t>(std::max(room, 0L)));
+  const std::size_t length =
+      streamChunkLength(source.rest, static_cast<std::size_t>(std::max(room, 0L)));
   std::copy_n(source.rest.data(), length, buffer);
   source.rest.remove_prefix(length);
   *given = static_cast<LONG>(length);
@@ -35,7 +36,7 @@ DWORD CALLBACK streamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG
 DWORD CALLBACK streamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken) {
   // Pieces may end inside a two-byte character; they are joined before use.
   reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
-                                                  static_cast<std::size_t>(size));
+                                                 static_cast<std::size_t>(size));
   *taken = size;
   return 0;
 }

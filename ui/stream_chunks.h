@@ -12,7 +12,9 @@
 namespace tessaly {
 
 // Code page 936's lead bytes.
-constexpr bool isCp936LeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+constexpr bool isCp936LeadByte(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
 
 // How many bytes of `rest` the next piece takes, given room for `room`
 // bytes (at least 4). All of `rest` when it fits.

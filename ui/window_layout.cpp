@@ -13,7 +13,9 @@ std::string join(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string mainWindowCaption() { return join(" Tessaly QQ：", kAuthorContactNumber); }
+std::string mainWindowCaption() {
+  return join(" Tessaly QQ：", kAuthorContactNumber);
+}
 
 std::string initialUsageText() {
   std::string text = "\r\n";
@@ -30,9 +32,12 @@ const std::array<ControlSpec, kControlCount>& mainWindowControls() {
   using enum Control;
   using K = ControlKind;
   static const std::array<ControlSpec, kControlCount> controls = {{
-      {超级链接框2, K::HyperlinkLabel, 分组框1, 216, 88, 168, 16, join("友情合作：", kPartnerSiteHost), false},
-      {透明标签1, K::TransparentLabel, 分组框1, 256, 24, 128, 40, "生成字体以后点击复制然后贴在论坛即可方便实用", false},
-      {超级链接框1, K::HyperlinkLabel, 分组框1, 24, 88, 136, 16, join("官方网站：", kAuthorSiteHost), false},
+      {超级链接框2, K::HyperlinkLabel, 分组框1, 216, 88, 168, 16,
+       join("友情合作：", kPartnerSiteHost), false},
+      {透明标签1, K::TransparentLabel, 分组框1, 256, 24, 128, 40,
+       "生成字体以后点击复制然后贴在论坛即可方便实用", false},
+      {超级链接框1, K::HyperlinkLabel, 分组框1, 24, 88, 136, 16,
+       join("官方网站：", kAuthorSiteHost), false},
       {按钮2, K::PushButton, 分组框1, 136, 56, 64, 23, "复制代码", true},
       {选择框_预览, K::CheckBox, 分组框1, 208, 29, 48, 24, "预览", true},
       {按钮1, K::PushButton, 分组框1, 136, 24, 64, 23, "生成字体", true},

@@ -11,7 +11,7 @@
 
 namespace tessaly {
 
-inline constexpr int kMainWindowWidth = 412;   // outer size, frame and caption included
+inline constexpr int kMainWindowWidth = 412;  // outer size, frame and caption included
 inline constexpr int kMainWindowHeight = 377;
 inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -48,6 +48,8 @@ std::string mainWindowCaption();
 std::string initialUsageText();
 
 // The control's id as a child window: its place in the table plus 100.
-constexpr int controlId(Control control) { return static_cast<int>(control) + 100; }
+constexpr int controlId(Control control) {
+  return static_cast<int>(control) + 100;
+}
 
 }  // namespace tessaly

@@ -31,10 +31,14 @@ auto waitFor(Find find, int seconds = 30) -> decltype(find()) {
   return find();
 }
 
-HWND mainWindow() { return FindWindowA(kMainWindowClass, nullptr); }
+HWND mainWindow() {
+  return FindWindowA(kMainWindowClass, nullptr);
+}
 
 // A message box of the program: a "#32770" window with this caption.
-HWND messageBox(const char* caption) { return FindWindowA("#32770", caption); }
+HWND messageBox(const char* caption) {
+  return FindWindowA("#32770", caption);
+}
 
 HWND descendant(HWND parent, int id) {
   struct Search {
@@ -115,11 +119,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string step = argv[i];
     bool done = false;
-    if (step == "answer-yes") done = answerPrompt(IDYES);
-    else if (step == "answer-no") done = answerPrompt(IDNO);
-    else if (step == "generate") done = generate();
-    else if (step == "copy") done = copy();
-    else if (step == "close") done = close();
+    if (step == "answer-yes")
+      done = answerPrompt(IDYES);
+    else if (step == "answer-no")
+      done = answerPrompt(IDNO);
+    else if (step == "generate")
+      done = generate();
+    else if (step == "copy")
+      done = copy();
+    else if (step == "close")
+      done = close();
     if (!done) {
       std::fprintf(stderr, "tessaly-drive: step '%s' did not complete\n", step.c_str());
       return 1;

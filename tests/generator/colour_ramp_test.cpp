@@ -31,7 +31,8 @@ TEST(RampColours, StepsDivideByTheCountAndTruncate) {
       {0, 30, 22, {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 16, 17, 19, 20, 21, 23, 24, 25, 27, 28}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(reds(c.from, c.to, c.count), c.expected) << c.from << "->" << c.to << " / " << c.count;
+    EXPECT_EQ(reds(c.from, c.to, c.count), c.expected)
+        << c.from << "->" << c.to << " / " << c.count;
 }
 
 TEST(RampColours, FallingChannelReachesItsEndOnlyWhenTheDifferenceIsBelowTheCount) {
@@ -73,10 +74,9 @@ TEST(RampRuns, AgreeWithDirectEvaluationOfEveryPiece) {
     const auto colours = rampColours(c.start, c.end, c.count);
     ASSERT_EQ(colours.size(), static_cast<std::size_t>(c.count));
     for (std::int32_t t = 0; t < c.count; ++t) {
-      const ColourRef expected =
-          rgb(rampChannel(redOf(c.start), redOf(c.end), c.count, t),
-              rampChannel(greenOf(c.start), greenOf(c.end), c.count, t),
-              rampChannel(blueOf(c.start), blueOf(c.end), c.count, t));
+      const ColourRef expected = rgb(rampChannel(redOf(c.start), redOf(c.end), c.count, t),
+                                     rampChannel(greenOf(c.start), greenOf(c.end), c.count, t),
+                                     rampChannel(blueOf(c.start), blueOf(c.end), c.count, t));
       ASSERT_EQ(colours[t], expected) << "count " << c.count << " piece " << t + 1;
     }
   }

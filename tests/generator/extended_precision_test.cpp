@@ -23,21 +23,11 @@ struct ExtendedCase {
 };
 
 const ExtendedCase kCases[] = {
-    {230, 0, 4102, 2051, 114, 115},
-    {0, 230, 4102, 2051, 115, 114},
-    {164, 0, 4134, 2067, 82, 81},
-    {82, 0, 4134, 2067, 41, 40},
-    {0, 82, 4134, 2067, 40, 41},
-    {0, 164, 4134, 2067, 81, 82},
-    {178, 0, 4278, 2139, 88, 89},
-    {0, 178, 4278, 2139, 89, 88},
-    {184, 0, 4414, 2207, 92, 91},
-    {92, 0, 4414, 2207, 46, 45},
-    {46, 0, 4414, 2207, 23, 22},
-    {0, 46, 4414, 2207, 22, 23},
-    {0, 92, 4414, 2207, 45, 46},
-    {0, 184, 4414, 2207, 91, 92},
-    {246, 0, 4886, 2443, 123, 122},
+    {230, 0, 4102, 2051, 114, 115}, {0, 230, 4102, 2051, 115, 114}, {164, 0, 4134, 2067, 82, 81},
+    {82, 0, 4134, 2067, 41, 40},    {0, 82, 4134, 2067, 40, 41},    {0, 164, 4134, 2067, 81, 82},
+    {178, 0, 4278, 2139, 88, 89},   {0, 178, 4278, 2139, 89, 88},   {184, 0, 4414, 2207, 92, 91},
+    {92, 0, 4414, 2207, 46, 45},    {46, 0, 4414, 2207, 23, 22},    {0, 46, 4414, 2207, 22, 23},
+    {0, 92, 4414, 2207, 45, 46},    {0, 184, 4414, 2207, 91, 92},   {246, 0, 4886, 2443, 123, 122},
     {0, 246, 4886, 2443, 122, 123},
 };
 
@@ -91,7 +81,11 @@ TEST(ExtendedPrecision, ResultsDoNotDependOnTheFloatingPointUnit) {
   std::vector<std::vector<ColourRef>> reference;
   for (const ExtendedCase& c : kCases)
     reference.push_back(rampColours(rgb(c.from, 7, 250), rgb(c.to, 200, 1), c.count));
-  const auto code = generateGradient("A\xD6\xD0" "B", rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0)).code;
+  const auto code = generateGradient(
+                        "A\xD6\xD0"
+                        "B",
+                        rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0))
+                        .code;
   const std::string expectedCode(code.view());
 
   for (const unsigned precision : {0u, 2u, 3u}) {
@@ -104,7 +98,10 @@ TEST(ExtendedPrecision, ResultsDoNotDependOnTheFloatingPointUnit) {
         const auto colours = rampColours(rgb(c.from, 7, 250), rgb(c.to, 200, 1), c.count);
         ASSERT_EQ(colours, reference[i]) << "precision " << precision << " rounding " << rounding;
       }
-      EXPECT_EQ(generateGradient("A\xD6\xD0" "B", rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0)).code.view(),
+      EXPECT_EQ(generateGradient("A\xD6\xD0"
+                                 "B",
+                                 rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0))
+                    .code.view(),
                 expectedCode);
     }
   }

@@ -13,8 +13,10 @@ TEST(ColourHex, TwoUpperCaseDigitsPerChannelRedFirst) {
     const char* hex;
   };
   const Case cases[] = {
-      {rgb(0x0E, 0x80, 0xFF), "0E80FF"}, {rgb(0, 0, 0), "000000"},
-      {rgb(0xFF, 0xFF, 0xFF), "FFFFFF"}, {rgb(0x01, 0x02, 0x0A), "01020A"},
+      {rgb(0x0E, 0x80, 0xFF), "0E80FF"},
+      {rgb(0, 0, 0), "000000"},
+      {rgb(0xFF, 0xFF, 0xFF), "FFFFFF"},
+      {rgb(0x01, 0x02, 0x0A), "01020A"},
       {AutoColour, "000000"},  // top byte ignored
       {0x12ABCDEFu, "EFCDAB"},
   };

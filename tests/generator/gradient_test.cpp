@@ -11,12 +11,15 @@
 namespace tessaly {
 namespace {
 
-constexpr std::string_view kWorkedText = "A\xD6\xD0" "B";  // A中B
+constexpr std::string_view kWorkedText =
+    "A\xD6\xD0"
+    "B";  // A中B
 constexpr std::string_view kWorkedCode =
     "[color=#0080FF]A[/color][color=#5580AA]\xD6\xD0[/color][color=#AA8055]B[/color]";
 
 TEST(GenerateGradient, WorkedExampleByteForByte) {
-  const GradientResult result = generateGradient(kWorkedText, rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0));
+  const GradientResult result =
+      generateGradient(kWorkedText, rgb(0, 0x80, 0xFF), rgb(0xFF, 0x80, 0));
   EXPECT_EQ(result.code.view(), kWorkedCode);
   EXPECT_EQ(result.code.size(), 73u);
   EXPECT_EQ(result.code.c_str()[73], '\0');

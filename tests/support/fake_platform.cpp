@@ -3,9 +3,13 @@
 namespace tessaly::testing {
 namespace {
 
-Platform& real() { return win32Platform(); }
+Platform& real() {
+  return win32Platform();
+}
 
-std::string orNull(const char* text) { return text ? text : "(null)"; }
+std::string orNull(const char* text) {
+  return text ? text : "(null)";
+}
 
 }  // namespace
 

@@ -12,7 +12,9 @@
 namespace tessaly {
 namespace {
 
-std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 TEST(ColourArg, AcceptsHexPaletteNamesAndTransparent) {
   struct Case {
@@ -20,9 +22,9 @@ TEST(ColourArg, AcceptsHexPaletteNamesAndTransparent) {
     std::uint32_t colour;
   };
   const Case cases[] = {
-      {"#0080FF", rgb(0x00, 0x80, 0xFF)}, {"0080ff", rgb(0x00, 0x80, 0xFF)},
-      {"#aBcDeF", rgb(0xAB, 0xCD, 0xEF)}, {"000000", 0},
-      {utf8(u8"红色"), rgb(0xFF, 0, 0)},  {utf8(u8"天蓝"), rgb(0x00, 0x88, 0xFF)},
+      {"#0080FF", rgb(0x00, 0x80, 0xFF)},      {"0080ff", rgb(0x00, 0x80, 0xFF)},
+      {"#aBcDeF", rgb(0xAB, 0xCD, 0xEF)},      {"000000", 0},
+      {utf8(u8"红色"), rgb(0xFF, 0, 0)},       {utf8(u8"天蓝"), rgb(0x00, 0x88, 0xFF)},
       {utf8(u8"深灰"), rgb(0x60, 0x60, 0x60)}, {utf8(u8"透明"), AutoColour},
   };
   for (const Case& c : cases) {
@@ -33,8 +35,9 @@ TEST(ColourArg, AcceptsHexPaletteNamesAndTransparent) {
 }
 
 TEST(ColourArg, RejectsAnythingElse) {
-  for (const std::string& arg : std::vector<std::string>{"", "#", "#12345", "1234567", "#GG0000", "0x1234", "red",
-                                "# 12345", utf8(u8"红"), utf8(u8"红色 "), std::string("\xFF")})
+  for (const std::string& arg :
+       std::vector<std::string>{"", "#", "#12345", "1234567", "#GG0000", "0x1234", "red", "# 12345",
+                                utf8(u8"红"), utf8(u8"红色 "), std::string("\xFF")})
     EXPECT_FALSE(parseColourArg(arg).has_value()) << arg;
 }
 

@@ -13,7 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 struct ToolRun {
   int exitCode;
@@ -38,7 +40,10 @@ TEST(TessalyGen, WorkedExampleInEachEncoding) {
     std::string input, output;
   };
   const Case cases[] = {
-      {{"--raw", "--from", "#0080FF", "--to", "#FF8000"}, "A\xD6\xD0" "B", kWorkedCode936},
+      {{"--raw", "--from", "#0080FF", "--to", "#FF8000"},
+       "A\xD6\xD0"
+       "B",
+       kWorkedCode936},
       {{"--from", "0080FF", "--to", "FF8000", utf8(u8"A中B")}, "", kWorkedCodeUtf8},
       {{"--from=0080ff", "--to=ff8000"}, utf8(u8"A中B"), kWorkedCodeUtf8},
       {{"--from=0080ff", "--to=ff8000", "-"}, utf8(u8"A中B"), kWorkedCodeUtf8},
@@ -77,8 +82,8 @@ TEST(TessalyGen, LineBreaksStandInTheirOwnTags) {
 
 TEST(TessalyGen, UsageErrorsExitTwoWithUsage) {
   const std::vector<std::vector<std::string>> cases = {
-      {"--bogus"}, {"--from"}, {"--from", "nocolour"}, {"--to", "#12345"},
-      {"-o"}, {"a", "b"}, {"--from="}, {"-x"},
+      {"--bogus"}, {"--from"}, {"--from", "nocolour"}, {"--to", "#12345"}, {"-o"}, {"a", "b"},
+      {"--from="}, {"-x"},
   };
   for (const auto& args : cases) {
     const ToolRun r = run(args);

@@ -7,7 +7,9 @@
 namespace tessaly {
 namespace {
 
-std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 TEST(FindInvalidUtf8, NamesTheFirstBadByte) {
   struct Case {
@@ -18,13 +20,15 @@ TEST(FindInvalidUtf8, NamesTheFirstBadByte) {
       {"", std::nullopt},
       {utf8(u8"A中B😀"), std::nullopt},
       {"ab\xFF", 2},
-      {"\xC0\x80", 0},            // overlong NUL
-      {"x\xE0\x80\x80", 1},       // overlong
-      {"\xED\xA0\x80", 0},        // surrogate
-      {"\xF4\x90\x80\x80", 0},    // past U+10FFFF
-      {"ab\xE4\xB8", 2},          // cut short
-      {"\xE4\xB8" "A", 0},        // broken continuation
-      {"a\x80", 1},               // stray continuation
+      {"\xC0\x80", 0},          // overlong NUL
+      {"x\xE0\x80\x80", 1},     // overlong
+      {"\xED\xA0\x80", 0},      // surrogate
+      {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+      {"ab\xE4\xB8", 2},        // cut short
+      {"\xE4\xB8"
+       "A",
+       0},           // broken continuation
+      {"a\x80", 1},  // stray continuation
   };
   for (const Case& c : cases) EXPECT_EQ(findInvalidUtf8(c.text), c.offset) << c.text;
 }

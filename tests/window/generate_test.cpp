@@ -24,8 +24,10 @@ constexpr char kWorkedCode[] =
 // selection) and runs `afterInsert` with the piece's number after each one.
 class InsertWatch {
  public:
-  explicit InsertWatch(std::function<void(int)> afterInsert) : afterInsert_(std::move(afterInsert)) {
-    SetWindowSubclass(controlWindow(Control::超级编辑框1), proc, 1, reinterpret_cast<DWORD_PTR>(this));
+  explicit InsertWatch(std::function<void(int)> afterInsert)
+      : afterInsert_(std::move(afterInsert)) {
+    SetWindowSubclass(controlWindow(Control::超级编辑框1), proc, 1,
+                      reinterpret_cast<DWORD_PTR>(this));
   }
   ~InsertWatch() {
     if (const HWND box = controlWindow(Control::超级编辑框1)) RemoveWindowSubclass(box, proc, 1);
@@ -90,13 +92,15 @@ TEST_F(GenerateTest, EveryPreviewCharacterHasItsPiecesFormat) {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
     SendMessageA(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SCOPED_TRACE(::testing::Message() << "character " << i << " " << hex(expected.pieces[i].view()));
+    SCOPED_TRACE(::testing::Message()
+                 << "character " << i << " " << hex(expected.pieces[i].view()));
     ASSERT_NE(format.dwMask & CFM_COLOR, 0u);
     EXPECT_STREQ(format.szFaceName, "宋体");
     EXPECT_EQ(format.yHeight, 180);
     EXPECT_EQ(format.yOffset, 0);
     EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT |
-                                  CFE_PROTECTED | CFE_AUTOCOLOR), 0u);
+                                  CFE_PROTECTED | CFE_AUTOCOLOR),
+              0u);
     EXPECT_EQ(format.crTextColor, expected.pieces[i].colour);
   }
 }
@@ -207,7 +211,8 @@ TEST_F(GenerateTest, CopyDuringAGenerationCopiesTheOldCode) {
   const char* copied = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
   EXPECT_STREQ(copied, "[color=#123456]old[/color]");
   CloseClipboard();
-  EXPECT_EQ(readWholeText(Control::超级编辑框2), generateGradient("new text", 0, 0xFFFFFF).code.view());
+  EXPECT_EQ(readWholeText(Control::超级编辑框2),
+            generateGradient("new text", 0, 0xFFFFFF).code.view());
 }
 
 TEST_F(GenerateTest, ClosingTheWindowStopsTheGenerationCleanly) {

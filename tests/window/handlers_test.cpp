@@ -67,7 +67,8 @@ void setClipboardText(const std::string& text) {
 }
 
 TEST_F(MainWindowTest, CopyPutsTheWholeCodeOnTheClipboardAndConfirms) {
-  const std::string code = "[color=#000000]中[/color][color=#7F7F7F]\r[/color][color=#FF0000]\n[/color]";
+  const std::string code =
+      "[color=#000000]中[/color][color=#7F7F7F]\r[/color][color=#FF0000]\n[/color]";
   replaceWholeText(Control::超级编辑框2, code);
   ScopedFakePlatform fake;
   click(Control::按钮2);

@@ -56,13 +56,14 @@ TEST_F(MainWindowTest, ControlsStandAsTheLayoutSays) {
   const DWORD richEdit = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
   const std::vector<Expected> expected = {
       {超级链接框2, 分组框1, 216, 88, 168, 16, "友情合作：partner.example", 0, WS_BORDER, 0, false},
-      {透明标签1, 分组框1, 256, 24, 128, 40, "生成字体以后点击复制然后贴在论坛即可方便实用", 0, WS_BORDER,
-       WS_EX_TRANSPARENT, false},
+      {透明标签1, 分组框1, 256, 24, 128, 40, "生成字体以后点击复制然后贴在论坛即可方便实用", 0,
+       WS_BORDER, WS_EX_TRANSPARENT, false},
       {超级链接框1, 分组框1, 24, 88, 136, 16, "官方网站：tly.example", 0, WS_BORDER, 0, false},
       {按钮2, 分组框1, 136, 56, 64, 23, "复制代码", BS_MULTILINE | BS_CENTER | BS_VCENTER,
        BS_DEFPUSHBUTTON | BS_BITMAP | BS_ICON, 0, true},
-      {选择框_预览, 分组框1, 208, 29, 48, 24, "预览", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-       BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT, 0, true},
+      {选择框_预览, 分组框1, 208, 29, 48, 24, "预览",
+       BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER, BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT,
+       0, true},
       {按钮1, 分组框1, 136, 24, 64, 23, "生成字体", BS_MULTILINE | BS_CENTER | BS_VCENTER,
        BS_DEFPUSHBUTTON | BS_BITMAP | BS_ICON, 0, true},
       {外形框1, 分组框1, 8, 24, 109, 51, "", 0, WS_BORDER, 0, false},
@@ -71,28 +72,43 @@ TEST_F(MainWindowTest, ControlsStandAsTheLayoutSays) {
       {颜色选择器_末尾颜色, 外形框1, 64, 24, 44, 26, "", 0, 0, 0, true},
       {颜色选择器_起始颜色, 外形框1, 64, 1, 44, 26, "", 0, 0, 0, true},
       {分组框1, std::nullopt, 8, 232, 392, 112, "", BS_GROUPBOX, 0, 0, false},
-      {超级编辑框1, std::nullopt, 7, 8, 392, 216, "", richEdit, ES_READONLY | WS_HSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
-       WS_EX_CLIENTEDGE, true},
+      {超级编辑框1, std::nullopt, 7, 8, 392, 216, "", richEdit,
+       ES_READONLY | WS_HSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL, WS_EX_CLIENTEDGE, true},
       {超级编辑框2, std::nullopt, 7, 8, 392, 216, "", richEdit | ES_READONLY,
        WS_HSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL, WS_EX_CLIENTEDGE, true},
   };
   const OwnClasses own = ownClasses(mainWindow());
   const auto expectedClass = [&](Control name) -> std::string {
     switch (name) {
-      case 超级链接框1: case 超级链接框2: return own.link;
-      case 颜色选择器_起始颜色: case 颜色选择器_末尾颜色: return own.picker;
-      case 按钮1: case 按钮2: case 选择框_预览: case 分组框1: return "Button";
-      case 超级编辑框1: case 超级编辑框2: return "RichEdit20A";
-      case 标签1: case 标签2: return "TessalyLabel";
-      case 透明标签1: return "TessalyTransparentLabel";
-      case 外形框1: return "TessalyShapeBox";
+      case 超级链接框1:
+      case 超级链接框2:
+        return own.link;
+      case 颜色选择器_起始颜色:
+      case 颜色选择器_末尾颜色:
+        return own.picker;
+      case 按钮1:
+      case 按钮2:
+      case 选择框_预览:
+      case 分组框1:
+        return "Button";
+      case 超级编辑框1:
+      case 超级编辑框2:
+        return "RichEdit20A";
+      case 标签1:
+      case 标签2:
+        return "TessalyLabel";
+      case 透明标签1:
+        return "TessalyTransparentLabel";
+      case 外形框1:
+        return "TessalyShapeBox";
     }
     return {};
   };
 
   for (const Expected& e : expected) {
     const HWND window = control(e.name);
-    SCOPED_TRACE(::testing::Message() << "control #" << static_cast<int>(e.name) << " " << hex(windowText(window)));
+    SCOPED_TRACE(::testing::Message()
+                 << "control #" << static_cast<int>(e.name) << " " << hex(windowText(window)));
     ASSERT_NE(window, nullptr);
     EXPECT_STRCASEEQ(className(window).c_str(), expectedClass(e.name).c_str());
     const HWND parent = e.parent ? control(*e.parent) : mainWindow();
@@ -130,7 +146,8 @@ TEST_F(MainWindowTest, ControlsStandAsTheLayoutSays) {
       stacked.push_back(child);
     std::vector<HWND> listed;
     for (const Expected& e : expected)
-      if ((e.parent ? control(*e.parent) : mainWindow()) == parent) listed.push_back(control(e.name));
+      if ((e.parent ? control(*e.parent) : mainWindow()) == parent)
+        listed.push_back(control(e.name));
     EXPECT_EQ(stacked, listed);
   }
 }
@@ -145,7 +162,8 @@ TEST_F(MainWindowTest, WindowIsCentredTopmostAndFixed) {
   EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 377) / 2);
 
   const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), DWORD{WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX});
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+            DWORD{WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX});
   EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD), 0u);
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -160,7 +178,8 @@ TEST_F(MainWindowTest, WindowIsCentredTopmostAndFixed) {
 
 TEST_F(MainWindowTest, TextBoxesScrollVerticallyAndWrap) {
   std::string lines;
-  for (int i = 0; i < 60; ++i) lines += "一行又一行 line " + std::to_string(i) + " " + std::string(80, 'w') + "\r\n";
+  for (int i = 0; i < 60; ++i)
+    lines += "一行又一行 line " + std::to_string(i) + " " + std::string(80, 'w') + "\r\n";
   for (const Control box : {Control::超级编辑框1, Control::超级编辑框2}) {
     replaceWholeText(box, lines);
     pump();
@@ -182,10 +201,9 @@ TEST_F(MainWindowTest, CheckBoxStartsTickedAndBothBoxesShown) {
 }
 
 TEST_F(MainWindowTest, RichTextBoxesHaveTheirSettings) {
-  const std::string usage =
-      "\r\n本工具是为了方便在论坛发表炫彩的字体而设计希望大家喜欢" + std::string(19, ' ') +
-      "\r\n\r\nQQ：10000" + std::string(4, ' ') + "\r\n\r\n官方网址：http://tly.example/" +
-      std::string(56, ' ');
+  const std::string usage = "\r\n本工具是为了方便在论坛发表炫彩的字体而设计希望大家喜欢" +
+                            std::string(19, ' ') + "\r\n\r\nQQ：10000" + std::string(4, ' ') +
+                            "\r\n\r\n官方网址：http://tly.example/" + std::string(56, ' ');
   EXPECT_EQ(hex(readWholeText(Control::超级编辑框1)), hex(usage));
   EXPECT_EQ(readWholeText(Control::超级编辑框2), "");
 
@@ -208,7 +226,9 @@ TEST_F(MainWindowTest, RichTextBoxesHaveTheirSettings) {
     EXPECT_STREQ(format.szFaceName, "宋体");
     EXPECT_EQ(format.yHeight, 180);
     EXPECT_EQ(format.yOffset, 0);
-    EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED), 0u);
+    EXPECT_EQ(
+        format.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED),
+        0u);
     EXPECT_NE(format.dwEffects & CFE_AUTOCOLOR, 0u);
 
     // EM_SETBKGNDCOLOR answers with the background it replaces.

@@ -20,7 +20,9 @@ void MainWindowTest::TearDown() {
   takeQuit();
 }
 
-void MainWindowTest::pump() { processPendingMessages(); }
+void MainWindowTest::pump() {
+  processPendingMessages();
+}
 
 bool MainWindowTest::takeQuit(int* code) {
   MSG message;

@@ -13,14 +13,14 @@ TEST(StreamChunkLength, NeverCutsACharacterOrALineBreak) {
     std::size_t room, expected;
   };
   const Case cases[] = {
-      {"abc", 8, 3},                 // fits whole
+      {"abc", 8, 3},  // fits whole
       {"abcdef", 4, 4},
-      {"abc\xD6\xD0x", 4, 3},        // the pair would straddle the cut
+      {"abc\xD6\xD0x", 4, 3},  // the pair would straddle the cut
       {"ab\xD6\xD0x", 4, 4},
-      {"abc\r\nx", 4, 3},            // CR kept with its LF
-      {"ab\r\r\nx", 4, 2},           // CR CR LF kept whole
-      {"a\xD6\r\nxy", 4, 4},         // D6 0D is one character, so the LF stands alone
-      {"\r\r\r\r\r\nx", 4, 4},       // nothing but CRs: cut all the same
+      {"abc\r\nx", 4, 3},              // CR kept with its LF
+      {"ab\r\r\nx", 4, 2},             // CR CR LF kept whole
+      {"a\xD6\r\nxy", 4, 4},           // D6 0D is one character, so the LF stands alone
+      {"\r\r\r\r\r\nx", 4, 4},         // nothing but CRs: cut all the same
       {"\x80\x41\x42\x43\x44", 4, 4},  // 0x80 is no lead byte in code page 936
   };
   for (const Case& c : cases)
@@ -48,8 +48,8 @@ std::string largeText() {
 }
 
 TEST_F(MainWindowTest, ReplaceThenReadGivesTheTextBack) {
-  std::vector<std::string> texts = {"", "abc", "中", "A中B", "a\r\nb", "\r\n\r\n", "x\r\n",
-                                    "[color=#FF0000]中[/color]"};
+  std::vector<std::string> texts = {"",       "abc",      "中",    "A中B",
+                                    "a\r\nb", "\r\n\r\n", "x\r\n", "[color=#FF0000]中[/color]"};
   for (std::size_t prefix = 0; prefix < 4; ++prefix) {
     texts.push_back(chineseAround4096(prefix));
     texts.push_back(crlfAround4096(prefix));
@@ -59,8 +59,10 @@ TEST_F(MainWindowTest, ReplaceThenReadGivesTheTextBack) {
     for (const std::string& text : texts) {
       replaceWholeText(box, text);
       const std::string back = readWholeText(box);
-      ASSERT_EQ(back.size(), text.size()) << "box " << static_cast<int>(box) << " " << hex(text.substr(0, 40));
-      ASSERT_TRUE(back == text) << "box " << static_cast<int>(box) << " " << hex(text.substr(0, 40));
+      ASSERT_EQ(back.size(), text.size())
+          << "box " << static_cast<int>(box) << " " << hex(text.substr(0, 40));
+      ASSERT_TRUE(back == text) << "box " << static_cast<int>(box) << " "
+                                << hex(text.substr(0, 40));
     }
   }
 }
