@@ -67,8 +67,10 @@ bool loadRichEditLibrary() {
 
 HWND createRichTextBox(HWND parent, int id, const RECT& place, bool readOnly) {
   if (!loadRichEditLibrary()) return nullptr;
-  const DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
-                      ES_AUTOVSCROLL | (readOnly ? ES_READONLY : 0);
+  // WS_CLIPSIBLINGS: the two boxes lie at the same place, both shown at first;
+  // the one above must stay the one seen, whichever of them paints last.
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
+                      ES_WANTRETURN | ES_AUTOVSCROLL | (readOnly ? ES_READONLY : 0);
   const auto create = [&](const char* className) {
     return CreateWindowExA(WS_EX_CLIENTEDGE, className, "", style, place.left, place.top,
                            place.right - place.left, place.bottom - place.top, parent,
