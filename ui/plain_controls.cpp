@@ -56,15 +56,20 @@ bool paintMessage(HWND window, UINT message, WPARAM wParam, Draw draw) {
   return true;
 }
 
+// The window's text in `font` and `colour`, laid out by `format`, over what
+// the DC already shows.
+void drawText(HWND window, HDC dc, RECT client, HFONT font, COLORREF colour, UINT format) {
+  const HGDIOBJ old = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, colour);
+  const std::string text = windowText(window);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, format | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
 void drawLabel(HWND window, HDC dc, RECT client) {
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const HGDIOBJ old = SelectObject(dc, labelFont());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
-  const std::string text = windowText(window);
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
-            DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
+  drawText(window, dc, client, labelFont(), RGB(0, 0, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }
 
 LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,13 +89,7 @@ LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void drawTransparentLabel(HWND window, HDC dc, RECT client) {
-  const HGDIOBJ old = SelectObject(dc, guiFont());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0xFF, 0, 0));
-  const std::string text = windowText(window);
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
-            DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
+  drawText(window, dc, client, guiFont(), RGB(0xFF, 0, 0), DT_CENTER | DT_TOP | DT_WORDBREAK);
 }
 
 LRESULT CALLBACK transparentLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -14,12 +14,7 @@ constexpr char kMissingExportReport[] =
     "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“jedata.dll”中的输出命令“Skin_AttachEx”\r\n";
 
 void expectMissingExportReport(const FakePlatform& fake) {
-  ASSERT_EQ(fake.messageBoxes.size(), 1u);
-  EXPECT_EQ(fake.messageBoxes[0].text, kMissingExportReport);
-  EXPECT_EQ(fake.messageBoxes[0].caption, "错误");
-  EXPECT_EQ(fake.messageBoxes[0].flags, static_cast<UINT>(MB_ICONERROR | MB_OK));
-  EXPECT_EQ(fake.messageBoxes[0].owner, nullptr);
-  EXPECT_EQ(fake.calls.back(), "exitProcess -1");
+  expectFatalReportBox(fake, kMissingExportReport);
 }
 
 TEST_F(ExternalFunctionTest, TheProgramFolderComesFirst) {

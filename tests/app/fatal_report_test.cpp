@@ -24,12 +24,7 @@ void expectFatal(FakePlatform& fake, Action action, const std::string& text) {
   } catch (const ProcessExit& exit) {
     EXPECT_EQ(exit.code, -1) << text;
   }
-  ASSERT_EQ(fake.messageBoxes.size(), 1u) << text;
-  EXPECT_EQ(fake.messageBoxes[0].text, text);
-  EXPECT_EQ(fake.messageBoxes[0].caption, "错误");
-  EXPECT_EQ(fake.messageBoxes[0].flags, static_cast<UINT>(MB_ICONERROR | MB_OK));
-  EXPECT_EQ(fake.messageBoxes[0].owner, nullptr);
-  EXPECT_EQ(fake.calls.back(), "exitProcess -1");
+  expectFatalReportBox(fake, text);
 }
 
 TEST_F(FatalReport, TextOfEachError) {

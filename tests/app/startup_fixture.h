@@ -36,6 +36,17 @@ class RecordingPlatform : public ScopedFakePlatform {
   }
 };
 
+// The one box a fatal error shows (exact text, caption "错误", the error
+// icon, no owner), and the end of the process right after it.
+inline void expectFatalReportBox(const FakePlatform& fake, const std::string& text) {
+  ASSERT_EQ(fake.messageBoxes.size(), 1u) << text;
+  EXPECT_EQ(fake.messageBoxes[0].text, text);
+  EXPECT_EQ(fake.messageBoxes[0].caption, "错误");
+  EXPECT_EQ(fake.messageBoxes[0].flags, static_cast<UINT>(MB_ICONERROR | MB_OK));
+  EXPECT_EQ(fake.messageBoxes[0].owner, nullptr);
+  EXPECT_EQ(fake.calls.back(), "exitProcess -1");
+}
+
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
